@@ -1,0 +1,25 @@
+# The external programs the application starts, found once at configure time.
+# A missing program is a configure error that names the Debian package.
+function(quillmere_require_tool var program package)
+  find_program(${var} NAMES ${program} PATHS /usr/bin /bin NO_CACHE)
+  if(NOT ${var})
+    message(FATAL_ERROR "'${program}' was not found. Install it with: apt-get install ${package}")
+  endif()
+  set(${var} ${${var}} PARENT_SCOPE)
+endfunction()
+
+quillmere_require_tool(QUILLMERE_7Z 7z p7zip-full)
+quillmere_require_tool(QUILLMERE_MKISOFS genisoimage genisoimage)
+quillmere_require_tool(QUILLMERE_WIMLIB wimlib-imagex wimtools)
+
+# Lays out 7z/7z, cdrtools/mkisofs and wimlib-imagex/wimlib-imagex in a
+# folder as links to the system's programs, and a translations folder.
+function(quillmere_link_tools dir)
+  file(MAKE_DIRECTORY ${dir}/7z ${dir}/cdrtools ${dir}/wimlib-imagex)
+  file(CREATE_LINK ${QUILLMERE_7Z} ${dir}/7z/7z SYMBOLIC)
+  file(CREATE_LINK ${QUILLMERE_MKISOFS} ${dir}/cdrtools/mkisofs SYMBOLIC)
+  file(CREATE_LINK ${QUILLMERE_WIMLIB} ${dir}/wimlib-imagex/wimlib-imagex SYMBOLIC)
+  if(NOT dir STREQUAL QUILLMERE_APP_DIR)
+    file(CREATE_LINK ${QUILLMERE_APP_DIR}/translations ${dir}/translations SYMBOLIC)
+  endif()
+endfunction()

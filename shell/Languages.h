@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The number of the current interface language: a QLocale::Language value,
+// or 151 (QLocale::Netherlands) for Dutch; 0 when none was recognised.
+extern int golbalLangue;
+
+struct LanguageChoice {
+    QString file;   // relative to the application folder
+    int number = 0; // the value for golbalLangue; 0 leaves it unchanged
+};
+
+class Languages
+{
+public:
+    // The start-up language for a system locale: the first matching row of
+    // the language table, English (number 0) when none matches.
+    static LanguageChoice forLocale(const QLocale& locale);
+    // The menu's languages in menu order, for index 0 to count() - 1.
+    static int count();
+    static LanguageChoice menuEntry(int index);
+    static const char* menuText(int index);
+    // The password-prompt script for a language number.
+    static QString askpassScript(int number);
+};

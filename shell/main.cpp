@@ -1,0 +1,32 @@
+#include "services/Util.h"
+#include "shell/AppResources.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QTextCodec>
+#include <QTranslator>
+#include <sys/stat.h>
+
+int main(int argc, char* argv[])
+{
+    umask(0);
+    AppResources::init();
+    QApplication app(argc, argv);
+    qDebug() << "application data folder" << Util::GetTempDir();
+    if (Startup::isOnDiskImage(Util::GetCurrentExePath())) {
+        Util::ShowError(QObject::tr("Please drag the icon to Application folder first!"));
+        return 0;
+    }
+    Startup::setApplicationFont();
+    if (QTextCodec* codec = QTextCodec::codecForLocale())
+        qDebug() << "locale codec" << codec->name() << codec->aliases();
+    qDebug() << "application data folder" << Util::GetTempDir();
+    QTranslator translator;
+    Startup::chooseLanguage(translator);
+    QApplication::installTranslator(&translator);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,117 @@
+#include "ModalAnswerer.h"
+
+#include "widgets/CBaseImageCtrl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+#include <QTreeView>
+
+ModalAnswerer::ModalAnswerer(QList<Answer> answers, QObject* parent)
+    : QObject(parent), m_Answers(std::move(answers))
+{
+    connect(&m_Timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    m_Timer.start(20);
+}
+
+void ModalAnswerer::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || m_Answers.isEmpty())
+        return;
+    QStringList labels;
+    for (QLabel* label : modal->findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            labels << label->text();
+    if (m_Answers.first()(modal)) {
+        m_Answers.removeFirst();
+        m_Texts << labels.join('\n');
+        ++m_Answered;
+    }
+}
+
+ModalAnswerer::Answer ModalAnswerer::clickButton(const QString& objectName, const QString& className)
+{
+    return [objectName, className](QWidget* modal) {
+        if (!className.isEmpty() && className != modal->metaObject()->className())
+            return false;
+        for (QWidget* w : modal->findChildren<QWidget*>(objectName)) {
+            if (!w->isVisible() || !w->isEnabled())
+                continue;
+            if (qobject_cast<CBaseImageCtrl*>(w) || qobject_cast<QAbstractButton*>(w)) {
+                QTimer::singleShot(0, w, [w] { QTest::mouseClick(w, Qt::LeftButton); });
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+ModalAnswerer::Answer ModalAnswerer::chooseFiles(const QStringList& paths)
+{
+    return [paths](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog)
+            return false;
+        QTimer::singleShot(0, dialog, [dialog, paths] {
+            if (paths.size() == 1) {
+                dialog->selectFile(paths.first());
+            } else {
+                // Several entries of one folder, typed as a quoted list.
+                dialog->setDirectory(QFileInfo(paths.first()).absolutePath());
+                QStringList quoted;
+                for (const QString& p : paths)
+                    quoted << "\"" + QFileInfo(p).fileName() + "\"";
+                if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                    edit->setText(quoted.join(' '));
+            }
+            // Press the dialog's own accept button, so that a dialog that
+            // replaced its acceptance check is answered the way a user would.
+            auto* box = dialog->findChild<QDialogButtonBox*>("buttonBox");
+            QPushButton* acceptButton = nullptr;
+            if (box)
+                for (QAbstractButton* b : box->buttons())
+                    if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                        acceptButton = qobject_cast<QPushButton*>(b);
+            if (acceptButton && acceptButton->isEnabled())
+                acceptButton->click();
+            else
+                QMetaObject::invokeMethod(dialog, "accept");
+        });
+        return true;
+    };
+}
+
+ModalAnswerer::Answer ModalAnswerer::chooseFile(const QString& path)
+{
+    return chooseFiles(QStringList{path});
+}
+
+ModalAnswerer::Answer ModalAnswerer::cancelFileDialog()
+{
+    return [](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog)
+            return false;
+        QTimer::singleShot(0, dialog, &QDialog::reject);
+        return true;
+    };
+}
+
+ModalAnswerer::Answer ModalAnswerer::typeAndAccept(const QString& text)
+{
+    return [text](QWidget* modal) {
+        QLineEdit* edit = modal->findChild<QLineEdit*>();
+        if (!edit)
+            return false;
+        edit->setText(text);
+        return clickButton("btnok")(modal);
+    };
+}

@@ -1,0 +1,67 @@
+#include "widgets/ImageDialog.h"
+
+#include "widgets/WindowEvents.h"
+
+#include <QMouseEvent>
+
+ImageDialog::ImageDialog(QWidget* parent, bool) : QDialog(parent)
+{
+    m_Chrome.setup();
+    setModal(true);
+}
+
+void ImageDialog::paintEvent(QPaintEvent* event)
+{
+    m_Chrome.paint();
+    QDialog::paintEvent(event);
+}
+
+void ImageDialog::mousePressEvent(QMouseEvent* event)
+{
+    m_Chrome.press(event);
+    QDialog::mousePressEvent(event);
+}
+
+void ImageDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    m_Chrome.move(event);
+    QDialog::mouseMoveEvent(event);
+}
+
+void ImageDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_Chrome.release();
+    QDialog::mouseReleaseEvent(event);
+}
+
+void ImageDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    update();
+    emit sigvisable(true);
+}
+
+void ImageDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    emit sigvisable(false);
+}
+
+void ImageDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (announcesVisible(this, event))
+        emit sigvisable(true);
+}
+
+void ImageDialog::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    emit sigmove();
+}
+
+void ImageDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    emit sigmove();
+}

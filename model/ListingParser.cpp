@@ -1,0 +1,36 @@
+#include "model/ListingParser.h"
+
+namespace {
+const int kTimeLength = 19;
+const int kAttributeStart = 20;
+const int kAttributeLength = 5;
+const int kSizeStart = 26;
+const int kSizeLength = 12;
+const int kPathStart = 53;
+} // namespace
+
+bool ListingParser::IsSeparator(const QString& line)
+{
+    return line.contains(QLatin1String("-------------------"));
+}
+
+Item ListingParser::ParseRow(QString line)
+{
+    line.remove('\r');
+    line.remove('\n');
+    Item item;
+    if (line.length() >= kTimeLength)
+        item.m_Time = line.left(kTimeLength);
+    item.m_IsDir = line.length() >= kAttributeStart + kAttributeLength
+        && line.midRef(kAttributeStart, kAttributeLength).contains('D');
+    if (line.length() > kSizeStart + kSizeLength - 1)
+        item.m_Size = line.mid(kSizeStart, kSizeLength).trimmed();
+    if (line.length() > kPathStart)
+        item.m_Path = line.mid(kPathStart);
+    return item;
+}
+
+bool ListingParser::IsToolError(const QString& line)
+{
+    return line.contains(QLatin1String("ERROR"));
+}

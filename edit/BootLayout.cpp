@@ -1,0 +1,154 @@
+#include "edit/BootLayout.h"
+
+#include "edit/IsoDirectory.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const int kSector = 2048;
+const int kVirtualSector = 512;
+// mkisofs writes its boot info table over bytes 8 to 63 of the boot file.
+const int kInfoTableStart = 8;
+const int kInfoTableEnd = 64;
+
+QByteArray readAt(const QString& path, qint64 offset, qint64 size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset))
+        return QByteArray();
+    return file.read(size);
+}
+
+bool supportedPlatform(int platform)
+{
+    return platform == 0 || platform == 0xEF;
+}
+
+} // namespace
+
+void BootLayout::clear()
+{
+    m_Entries.clear();
+    m_CatalogCandidates.clear();
+}
+
+bool BootLayout::load(const QString& isoPath)
+{
+    clear();
+    ElToritoCatalog catalog;
+    if (!catalog.read(isoPath))
+        return false;
+    for (const BootEntry& boot : catalog.entries()) {
+        if (!boot.bootable || !supportedPlatform(boot.platform)) {
+            qDebug() << "BootLayout: boot entry left out, platform" << boot.platform << "bootable"
+                     << boot.bootable;
+            continue;
+        }
+        Entry entry;
+        entry.boot = boot;
+        entry.candidates = IsoDirectory::pathsAtSector(isoPath, boot.loadRba);
+        entry.firstSector = readAt(isoPath, qint64(boot.loadRba) * kSector, kSector);
+        m_Entries.append(entry);
+    }
+    if (!m_Entries.isEmpty())
+        m_CatalogCandidates = IsoDirectory::pathsAtSector(isoPath, quint32(catalog.catalogSector()));
+    return isBootable();
+}
+
+bool BootLayout::sameBootSector(const QByteArray& a, const QByteArray& b, bool bootInfoTable)
+{
+    if (a.isEmpty() || a.size() != b.size())
+        return false;
+    if (!bootInfoTable || a.size() < kInfoTableEnd)
+        return a == b;
+    return a.left(kInfoTableStart) == b.left(kInfoTableStart)
+        && a.mid(kInfoTableEnd) == b.mid(kInfoTableEnd);
+}
+
+QString BootLayout::matchingFile(const QString& workFolder, const Entry& entry)
+{
+    for (const QString& candidate : entry.candidates) {
+        const QString path = workFolder + candidate;
+        if (!QFileInfo(path).isFile())
+            continue;
+        const QByteArray head = readAt(path, 0, entry.firstSector.size());
+        if (sameBootSector(head, entry.firstSector, entry.boot.bootInfoTable))
+            return candidate;
+    }
+    return QString();
+}
+
+QString BootLayout::freeName(const QString& workFolder, const QString& base, const QString& suffix)
+{
+    QString name = base + suffix;
+    for (int n = 2; QFileInfo::exists(workFolder + name); ++n)
+        name = base + QString::number(n) + suffix;
+    return name;
+}
+
+int BootLayout::imageSectors(const BootEntry& boot)
+{
+    switch (boot.media) {
+    case 1:
+        return 2400;
+    case 2:
+        return 2880;
+    case 3:
+        return 5760;
+    default:
+        return boot.sectorCount;
+    }
+}
+
+bool BootLayout::writeBootImage(const QString& isoPath, const BootEntry& boot, const QString& path)
+{
+    const qint64 size = qint64(imageSectors(boot)) * kVirtualSector;
+    const QByteArray image = readAt(isoPath, qint64(boot.loadRba) * kSector, size);
+    if (size == 0 || image.size() != size)
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(image) == size;
+}
+
+SaveArguments BootLayout::plan(const QString& workFolder, const QString& isoPath,
+                               const QString& initialBootFile, QStringList* problems) const
+{
+    SaveArguments arguments;
+    for (int i = 0; i < m_Entries.size(); ++i) {
+        const Entry& entry = m_Entries.at(i);
+        BootImagePlan image;
+        image.platform = entry.boot.platform;
+        image.media = entry.boot.media;
+        image.loadSize = entry.boot.sectorCount;
+        image.loadSegment = entry.boot.loadSegment;
+        image.file = matchingFile(workFolder, entry);
+        if (!image.file.isEmpty()) {
+            image.bootInfoTable = entry.boot.bootInfoTable;
+            arguments.bootImages.append(image);
+            continue;
+        }
+        // The boot image is no file of the image (or the user removed it):
+        // the saved image carries a copy of it.
+        image.file = freeName(workFolder, i == 0 ? "boot" : "boot" + QString::number(i + 1), ".bin");
+        const QString target = workFolder + image.file;
+        const bool written = i == 0 && QFileInfo(initialBootFile).isFile()
+                                 ? QFile::copy(initialBootFile, target)
+                                 : writeBootImage(isoPath, entry.boot, target);
+        if (written)
+            arguments.bootImages.append(image);
+        else if (problems)
+            problems->append(QStringLiteral("boot entry %1 could not be copied").arg(i + 1));
+    }
+    for (const QString& candidate : m_CatalogCandidates) {
+        if (QFileInfo(workFolder + candidate).isFile()) {
+            arguments.catalogFile = candidate;
+            break;
+        }
+    }
+    if (arguments.catalogFile.isEmpty() && !arguments.bootImages.isEmpty())
+        arguments.catalogFile = freeName(workFolder, "boot", ".catalog");
+    return arguments;
+}

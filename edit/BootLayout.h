@@ -1,0 +1,47 @@
+#pragma once
+
+#include "edit/ElToritoCatalog.h"
+#include "edit/SaveArguments.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+// What the loaded image boots with, read when it is loaded: every boot
+// entry, the files of the image that hold the boot images and the catalog.
+// At save time it turns into the boot part of the mkisofs command line,
+// pointing at the working folder's copies of those files.
+class BootLayout
+{
+public:
+    struct Entry {
+        BootEntry boot;
+        QStringList candidates;     // paths in the image whose data starts at the load sector
+        QByteArray firstSector;     // the boot image's first sector, to recognise its file
+    };
+
+    void clear();
+    // Reads the image's boot catalog; false when the image does not boot.
+    bool load(const QString& isoPath);
+    bool isBootable() const { return !m_Entries.isEmpty(); }
+    const QList<Entry>& entries() const { return m_Entries; }
+    QStringList catalogCandidates() const { return m_CatalogCandidates; }
+
+    // Resolves every entry to a file of the working folder (with a trailing
+    // "/"): the image's own boot file when the folder still holds it, else
+    // a copy of the boot image written to the folder's root (the initial
+    // entry's from initialBootFile). Problems are described for the log.
+    SaveArguments plan(const QString& workFolder, const QString& isoPath,
+                       const QString& initialBootFile, QStringList* problems = nullptr) const;
+
+    static bool sameBootSector(const QByteArray& a, const QByteArray& b, bool bootInfoTable);
+    static QString matchingFile(const QString& workFolder, const Entry& entry);
+    static QString freeName(const QString& workFolder, const QString& base, const QString& suffix);
+    static int imageSectors(const BootEntry& boot);
+
+private:
+    static bool writeBootImage(const QString& isoPath, const BootEntry& boot, const QString& path);
+
+    QList<Entry> m_Entries;
+    QStringList m_CatalogCandidates;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One El Torito entry as the saved image is to carry it.
+struct BootImagePlan {
+    QString file;               // path relative to the working folder
+    int platform = 0;           // 0 x86, 0xEF UEFI
+    int media = 0;              // 0 no emulation, 1-3 diskettes, 4 hard disk
+    int loadSize = 0;           // 512-byte sectors loaded (no emulation)
+    int loadSegment = 0;
+    bool bootInfoTable = false;
+};
+
+// The mkisofs command line of an Edit save: UDF with Rock Ridge over the
+// working folder, with every boot entry of the loaded image.
+class SaveArguments
+{
+public:
+    static constexpr qint64 kLimitedFileSize = Q_INT64_C(4) * 1024 * 1024 * 1024;
+
+    QList<BootImagePlan> bootImages;
+    QString catalogFile;        // relative to the working folder; empty: mkisofs's own name
+    bool allowLimitedSize = false;
+
+    QStringList build(const QString& output, const QString& sourceFolder) const;
+    static QStringList entryOptions(const BootImagePlan& image);
+
+    // True when a file of the folder is too large for plain ISO 9660.
+    static bool holdsLimitedSizeFile(const QString& folder);
+};

@@ -3,17 +3,20 @@
 // Usage: picturegen MANIFEST TEMPLATE_DIR OUT_DIR
 //
 // Each manifest line describes one picture family:
-//   NAMES TEMPLATE WIDTHxHEIGHT [key=value ...]
+//   NAMES TEMPLATE WIDTHxHEIGHT [use=STYLE[,STYLE...]] [key=value ...]
+// or names a set of values that families can use:
+//   style STYLE key=value ...
 // NAMES may hold one brace group, "Back{1,2,3}", which expands to one
 // picture per element; the element's index is the picture's state
-// (0 normal, 1 hover, 2 pressed, 3 disabled). A value written as
-// "a|b|c|d" takes the alternative of the state's index (the last one when
-// there are fewer). Templates use ${key}, ${w} and ${h}. Lines starting
-// with '#' and blank lines are ignored.
+// (0 normal, 1 hover, 2 pressed, 3 disabled). Values are taken from the
+// styles in the order given, then from the line itself (later ones win);
+// ${w} and ${h} are the picture's size. See TemplateExpander for what a
+// template may contain. Lines starting with '#' and blank lines are ignored.
 //
 // Writes OUT_DIR/NAME.png for every picture and OUT_DIR/pictures.qrc,
 // which lists them under the prefix "/nwu" with the bare name as alias.
-#include <QCoreApplication>
+#include "TemplateExpander.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -31,6 +34,8 @@ struct Picture {
     int state = 0;
 };
 
+using Values = QMap<QString, QString>;
+
 QList<Picture> expandNames(const QString& spec)
 {
     const int open = spec.indexOf('{');
@@ -44,25 +49,6 @@ QList<Picture> expandNames(const QString& spec)
     for (int i = 0; i < parts.size(); ++i)
         result.append(Picture{head + parts[i] + tail, i});
     return result;
-}
-
-QString valueForState(const QString& value, int state)
-{
-    const QStringList alternatives = value.split('|');
-    return alternatives.value(qMin(state, alternatives.size() - 1));
-}
-
-QString substitute(QString text, const QMap<QString, QString>& vars, int state)
-{
-    // Values may refer to other keys, so substitute until nothing changes.
-    for (int pass = 0; pass < 4; ++pass) {
-        QString before = text;
-        for (auto it = vars.constBegin(); it != vars.constEnd(); ++it)
-            text.replace("${" + it.key() + "}", valueForState(it.value(), state));
-        if (before == text)
-            break;
-    }
-    return text;
 }
 
 bool render(const QByteArray& svg, const QSize& size, const QString& out)
@@ -85,6 +71,114 @@ int fail(const QString& message)
     return 1;
 }
 
+// Reads "key=value" fields into values; "use=a,b" merges named styles.
+bool readValues(const QStringList& fields, int first, const QMap<QString, Values>& styles, Values* values,
+                QString* error)
+{
+    for (int i = first; i < fields.size(); ++i) {
+        const int eq = fields[i].indexOf('=');
+        if (eq <= 0) {
+            *error = "bad variable " + fields[i];
+            return false;
+        }
+        const QString key = fields[i].left(eq);
+        const QString value = fields[i].mid(eq + 1);
+        if (key != "use") {
+            values->insert(key, value);
+            continue;
+        }
+        for (const QString& style : value.split(',')) {
+            if (!styles.contains(style)) {
+                *error = "unknown style " + style;
+                return false;
+            }
+            const Values& used = styles[style];
+            for (auto it = used.constBegin(); it != used.constEnd(); ++it)
+                values->insert(it.key(), it.value());
+        }
+    }
+    return true;
+}
+
+class Generator
+{
+public:
+    Generator(const QDir& templates, const QDir& out) : m_Templates(templates), m_Out(out) {}
+
+    bool line(const QString& text, QString* error);
+    bool writeQrc();
+
+private:
+    bool family(const QStringList& fields, QString* error);
+
+    const QDir m_Templates;
+    const QDir m_Out;
+    QMap<QString, Values> m_Styles;
+    QStringList m_QrcEntries;
+};
+
+bool Generator::line(const QString& text, QString* error)
+{
+    const QStringList fields = text.split(QRegularExpression("\\s+"));
+    if (fields[0] != "style")
+        return family(fields, error);
+    if (fields.size() < 2) {
+        *error = "expected style NAME key=value ...";
+        return false;
+    }
+    Values values;
+    if (!readValues(fields, 2, m_Styles, &values, error))
+        return false;
+    m_Styles.insert(fields[1], values);
+    return true;
+}
+
+bool Generator::family(const QStringList& fields, QString* error)
+{
+    if (fields.size() < 3) {
+        *error = "expected NAMES TEMPLATE WIDTHxHEIGHT";
+        return false;
+    }
+    const QStringList dims = fields[2].split('x');
+    const QSize size(dims.value(0).toInt(), dims.value(1).toInt());
+    if (dims.size() != 2 || size.isEmpty()) {
+        *error = "bad size " + fields[2];
+        return false;
+    }
+    Values values;
+    if (!readValues(fields, 3, m_Styles, &values, error))
+        return false;
+    values.insert("w", QString::number(size.width()));
+    values.insert("h", QString::number(size.height()));
+    values.insert("template", "@" + fields[1]);
+    for (const Picture& picture : expandNames(fields[0])) {
+        TemplateExpander expander(m_Templates, values, picture.state);
+        QString svg;
+        if (!expander.expand("${template}", &svg)) {
+            *error = picture.name + ": " + expander.error();
+            return false;
+        }
+        const QString file = picture.name + ".png";
+        if (!render(svg.toUtf8(), size, m_Out.filePath(file))) {
+            *error = "cannot render " + picture.name;
+            return false;
+        }
+        m_QrcEntries << QString("    <file alias=\"%1\">%2</file>").arg(picture.name, file);
+    }
+    return true;
+}
+
+bool Generator::writeQrc()
+{
+    QFile qrc(m_Out.filePath("pictures.qrc"));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream qrcOut(&qrc);
+    qrcOut << "<RCC>\n  <qresource prefix=\"/nwu\">\n" << m_QrcEntries.join('\n')
+           << "\n  </qresource>\n</RCC>\n";
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -97,11 +191,9 @@ int main(int argc, char** argv)
     QFile manifest(args[1]);
     if (!manifest.open(QIODevice::ReadOnly | QIODevice::Text))
         return fail("cannot read " + args[1]);
-    const QDir templates(args[2]);
     QDir().mkpath(args[3]);
-    const QDir out(args[3]);
+    Generator generator{QDir(args[2]), QDir(args[3])};
 
-    QStringList qrcEntries;
     int lineNumber = 0;
     QTextStream in(&manifest);
     while (!in.atEnd()) {
@@ -109,41 +201,11 @@ int main(int argc, char** argv)
         ++lineNumber;
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QStringList fields = line.split(QRegularExpression("\\s+"));
-        const QString where = QString("%1:%2: ").arg(args[1]).arg(lineNumber);
-        if (fields.size() < 3)
-            return fail(where + "expected NAMES TEMPLATE WIDTHxHEIGHT");
-        const QStringList dims = fields[2].split('x');
-        const QSize size(dims.value(0).toInt(), dims.value(1).toInt());
-        if (dims.size() != 2 || size.isEmpty())
-            return fail(where + "bad size " + fields[2]);
-        QFile templateFile(templates.filePath(fields[1]));
-        if (!templateFile.open(QIODevice::ReadOnly))
-            return fail(where + "cannot read template " + fields[1]);
-        const QString templateText = QString::fromUtf8(templateFile.readAll());
-
-        QMap<QString, QString> vars{{"w", QString::number(size.width())},
-                                    {"h", QString::number(size.height())}};
-        for (int i = 3; i < fields.size(); ++i) {
-            const int eq = fields[i].indexOf('=');
-            if (eq <= 0)
-                return fail(where + "bad variable " + fields[i]);
-            vars.insert(fields[i].left(eq), fields[i].mid(eq + 1));
-        }
-        for (const Picture& picture : expandNames(fields[0])) {
-            const QString svg = substitute(templateText, vars, picture.state);
-            const QString file = picture.name + ".png";
-            if (!render(svg.toUtf8(), size, out.filePath(file)))
-                return fail(where + "cannot render " + picture.name);
-            qrcEntries << QString("    <file alias=\"%1\">%2</file>").arg(picture.name, file);
-        }
+        QString error;
+        if (!generator.line(line, &error))
+            return fail(QString("%1:%2: %3").arg(args[1]).arg(lineNumber).arg(error));
     }
-
-    QFile qrc(out.filePath("pictures.qrc"));
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    if (!generator.writeQrc())
         return fail("cannot write pictures.qrc");
-    QTextStream qrcOut(&qrc);
-    qrcOut << "<RCC>\n  <qresource prefix=\"/nwu\">\n" << qrcEntries.join('\n')
-           << "\n  </qresource>\n</RCC>\n";
     return 0;
 }

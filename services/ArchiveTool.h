@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The archive program (7z) that lists and unpacks images: where it lies
+// and the argument lists the pages run it with, through CRunCommandThread.
+class ArchiveTool
+{
+public:
+    // The application folder followed by "/7z/7z"; nowhere else is searched.
+    static QString program();
+
+    // The listing table (Extract).
+    static QStringList listArgs(const QString& iso);
+    // The listing table with names in UTF-8 (Edit).
+    static QStringList listArgsUtf8(const QString& iso);
+    // Chosen entries (paths inside the image) into a destination folder,
+    // with progress lines.
+    static QStringList extractArgs(const QString& iso, const QString& destFolder, const QStringList& names);
+    // The whole image into a working folder, with progress lines.
+    static QStringList unpackAllArgs(const QString& workFolder, const QString& iso);
+    // The whole image onto a USB drive's volume; excludeWim leaves out
+    // install.wim (split separately when it is too large for FAT32).
+    static QStringList unpackToDriveArgs(const QString& mountPoint, const QString& iso, bool excludeWim);
+};

@@ -1,0 +1,266 @@
+#include "services/CRunCommandThread.h"
+
+#include "services/Util.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcRunner, "quillmere.runner")
+
+namespace {
+// A read takes at most this many bytes (QIODevice::readLine keeps one
+// byte of the buffer for its terminating zero).
+constexpr int kReadBufferSize = 2048;
+constexpr int kEndPollMs = 300;
+constexpr int kTerminateGraceMs = 2000;
+constexpr int kKillWaitMs = 5000;
+constexpr int kWaitFinishedPollMs = 10;
+} // namespace
+
+CRunCommandThread::CRunCommandThread(QObject*)
+    : QThread(nullptr), m_InterfaceContext(new QObject)
+{
+    connect(this, &QThread::finished, m_InterfaceContext.get(), [this] { onThreadFinished(); });
+}
+
+CRunCommandThread::~CRunCommandThread()
+{
+    if (isRunning())
+        terminate();
+    wait();
+}
+
+void CRunCommandThread::SetRunCmd(const QString& program, const QStringList& args)
+{
+    m_Program = program;
+    m_Args = args;
+}
+
+void CRunCommandThread::start(QThread::Priority priority)
+{
+    if (m_bRunning) {
+        qCWarning(lcRunner) << "CRunCommandThread::start while a run is going on; ignored" << m_Program;
+        return;
+    }
+    // The previous run has delivered its end and its thread is finishing.
+    wait();
+    // Slots (output reading, errors, termination) run in the worker thread.
+    if (thread() != this)
+        moveToThread(this);
+    setResult(RunResult());
+    m_OutputLines.clear();
+    m_TerminateRequested = false;
+    m_bRunning = true;
+    ++m_ActiveThreads;
+    QThread::start(priority);
+}
+
+void CRunCommandThread::terminate()
+{
+    qCDebug(lcRunner) << "CRunCommandThread::terminate";
+    if (!isRunning())
+        return;
+    m_TerminateRequested = true;
+    emit terminateprocess();
+    // The worker asks the tool to end itself as well, so the request never
+    // depends on the queued call being handled before the thread ends.
+    wait();
+}
+
+void CRunCommandThread::waitFinished()
+{
+    while (m_bRunning) {
+        QCoreApplication::processEvents();
+        QThread::msleep(kWaitFinishedPollMs);
+    }
+    // Lines and sigfinished() were posted before the run was marked ended.
+    QCoreApplication::sendPostedEvents();
+}
+
+RunResult CRunCommandThread::result() const
+{
+    QMutexLocker locker(&m_ResultMutex);
+    return m_Result;
+}
+
+void CRunCommandThread::setResult(const RunResult& result)
+{
+    QMutexLocker locker(&m_ResultMutex);
+    m_Result = result;
+}
+
+void CRunCommandThread::release()
+{
+    if (m_ReleaseRequested)
+        return;
+    m_ReleaseRequested = true;
+    if (m_ActiveThreads == 0)
+        deleteLater();
+    // Otherwise onThreadFinished() deletes it.
+}
+
+void CRunCommandThread::onThreadFinished()
+{
+    --m_ActiveThreads;
+    if (m_ReleaseRequested && m_ActiveThreads == 0) {
+        wait();
+        deleteLater();
+    }
+}
+
+void CRunCommandThread::run()
+{
+    OnTerminateProcess();
+    m_Process = new CProcess(this);
+    connect(this, &CRunCommandThread::terminateprocess, m_Process, &CProcess::OnTerminate);
+    m_Process->setProcessChannelMode(QProcess::MergedChannels);
+    connect(m_Process, &QProcess::errorOccurred, this, &CRunCommandThread::sloterrorstart);
+    if (!m_bCollectOutput)
+        connect(m_Process, &QProcess::readyReadStandardOutput, this, &CRunCommandThread::onReadOutput);
+
+    RunResult result;
+    if (m_TerminateRequested) {
+        result.terminated = true;
+        endRun(result, false);
+        return;
+    }
+    startTool();
+    if (!m_Process->waitForStarted(-1)) {
+        result.errorString = m_Process->errorString();
+        endRun(result, true);
+        return;
+    }
+    result.started = true;
+    if (!waitForToolEnd()) {
+        stopTool();
+        result.terminated = true;
+        result.crashed = m_Process->exitStatus() == QProcess::CrashExit;
+        result.exitCode = m_Process->exitCode();
+        endRun(result, false);
+        return;
+    }
+    if (m_bCollectOutput)
+        collectOutput();
+    else
+        onReadOutput();
+    result.crashed = m_Process->exitStatus() == QProcess::CrashExit;
+    result.exitCode = result.crashed ? -1 : m_Process->exitCode();
+    if (result.crashed)
+        result.errorString = m_Process->errorString();
+    endRun(result, true);
+}
+
+void CRunCommandThread::startTool()
+{
+    QString program = m_Program;
+    QStringList args = m_Args;
+    if (args.isEmpty()) {
+        args = QProcess::splitCommand(m_Program);
+        program = args.isEmpty() ? QString() : args.takeFirst();
+    }
+    m_Process->start(program, args, QIODevice::ReadWrite);
+    qCDebug(lcRunner) << "CRunCommandThread run" << m_Program << m_Args;
+    QString logLine = m_Program + " ";
+    for (const QString& arg : m_Args)
+        logLine += arg + " ";
+    Util::WriteLog(logLine);
+}
+
+// True when the tool has ended by itself, false when a termination was
+// asked for first.
+bool CRunCommandThread::waitForToolEnd()
+{
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (m_TerminateRequested)
+            return false;
+        if (m_Process->state() == QProcess::NotRunning || m_Process->waitForFinished(kEndPollMs))
+            return true;
+    }
+}
+
+void CRunCommandThread::stopTool()
+{
+    if (m_Process->state() == QProcess::NotRunning)
+        return;
+    m_Process->OnTerminate();
+    if (m_Process->waitForFinished(kTerminateGraceMs) || m_Process->state() == QProcess::NotRunning)
+        return;
+    qCDebug(lcRunner) << "CRunCommandThread: the tool ignored the request to end; killing it" << m_Program;
+    m_Process->kill();
+    m_Process->waitForFinished(kKillWaitMs);
+}
+
+void CRunCommandThread::endRun(const RunResult& result, bool notify)
+{
+    setResult(result);
+    delete m_Process;
+    m_Process = nullptr;
+    // Back to the interface thread, where release() and the next start()
+    // find it once this thread has ended.
+    moveToThread(QCoreApplication::instance()->thread());
+    if (notify)
+        emit sigfinished();
+    m_bRunning = false;
+}
+
+void CRunCommandThread::collectOutput()
+{
+    QByteArray bytes = m_Process->readAll();
+    const int zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    QString text = QString::fromLatin1(bytes);
+    text.remove('\r');
+    m_OutputLines = text.split('\n');
+    for (const QString& line : qAsConst(m_OutputLines)) {
+        if (!line.trimmed().isEmpty())
+            Util::WriteLog(line);
+    }
+}
+
+void CRunCommandThread::onReadOutput()
+{
+    if (!m_Process)
+        return;
+    char buffer[kReadBufferSize];
+    for (;;) {
+        const qint64 count = m_Process->readLine(buffer, sizeof buffer);
+        if (count <= 0)
+            break;
+        deliverPiece(QByteArray(buffer, int(count)));
+    }
+}
+
+void CRunCommandThread::deliverPiece(const QByteArray& bytes)
+{
+    const QString text = QString::fromLocal8Bit(bytes);
+    qCDebug(lcRunner) << "CRunCommandThread::onReadOutput" << text;
+    const QStringList parts = text.split('\r');
+    for (const QString& part : parts) {
+        if (part.trimmed().isEmpty())
+            continue;
+        Util::WriteLog(part);
+        QString line = part;
+        line.remove('\n');
+        emit standoutputline(line);
+    }
+}
+
+void CRunCommandThread::sloterrorstart(QProcess::ProcessError error)
+{
+    qCDebug(lcRunner) << "CRunCommandThread::sloterrorstart" << error << m_Program;
+    Util::WriteLog("CRunCommandThread::sloterrorstart");
+}
+
+void CRunCommandThread::OnTerminateProcess()
+{
+    qCDebug(lcRunner) << "CRunCommandThread::OnTerminateProcess is called" << m_Process;
+    if (m_Process) {
+        m_Process->kill();
+        m_Process->waitForFinished(kKillWaitMs);
+        delete m_Process;
+    }
+    m_Process = nullptr;
+}

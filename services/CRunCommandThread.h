@@ -1,0 +1,100 @@
+#pragma once
+
+#include "services/CProcess.h"
+#include "services/RunResult.h"
+
+#include <QMutex>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+#include <memory>
+
+// Runs one external tool at a time in its own worker thread and hands its
+// merged standard output and error to the interface thread line by line.
+//
+// Use:
+//   auto* runner = new CRunCommandThread;
+//   connect(runner, &CRunCommandThread::standoutputline, page, &Page::OnLine);
+//   connect(runner, &CRunCommandThread::sigfinished, page, &Page::OnFinished);
+//   runner->SetRunCmd(program, arguments);
+//   runner->start();                    // or start(); waitFinished();
+//   ...
+//   runner->release();                  // never delete a runner whose thread runs
+//
+// Always connect with a receiver (or a context object) that lives in the
+// interface thread: a connection without one would run in the worker.
+//
+// Line rule: output is read in pieces of at most 2,047 bytes that end at a
+// line feed, at the limit or at the end of what has arrived so far; each
+// piece is split at carriage returns, blank parts are skipped and the line
+// ends are removed. Lines that a tool redraws with backspaces keep them.
+class CRunCommandThread : public QThread
+{
+    Q_OBJECT
+public:
+    // Built without a parent whatever is passed: it moves into its own
+    // worker thread for each run.
+    explicit CRunCommandThread(QObject* parent = nullptr);
+    ~CRunCommandThread() override;
+
+    // The program and its arguments, passed without quoting or splitting;
+    // with no arguments, program is a whole command line split by
+    // QProcess::splitCommand.
+    void SetRunCmd(const QString& program, const QStringList& args);
+
+    // Asks the tool to end (SIGTERM), kills it if it has not ended within a
+    // short grace and returns when the worker thread has ended. No
+    // sigfinished() follows; waitFinished() returns.
+    virtual void terminate();
+    // Returns when the run has ended, with every line and sigfinished()
+    // delivered; processes the caller's events every 10 ms meanwhile.
+    virtual void waitFinished();
+    virtual void start(QThread::Priority priority = QThread::InheritPriority);
+
+    // How the last run ended; complete once sigfinished() is raised.
+    RunResult result() const;
+    // Deletes the runner once its worker thread has ended; safe from a
+    // handler of its own signals.
+    void release();
+
+    // Collect mode: no line signals; the whole output, split at line feeds
+    // with empty parts kept, is stored in m_OutputLines at the end.
+    bool m_bCollectOutput = false;
+    QStringList m_OutputLines;
+
+signals:
+    void standoutputline(QString line);
+    void sigfinished();
+    void terminateprocess();
+
+protected:
+    void run() override;
+
+private slots:
+    void onReadOutput();
+    void sloterrorstart(QProcess::ProcessError error);
+    void OnTerminateProcess();
+
+private:
+    void onThreadFinished();
+    void startTool();
+    bool waitForToolEnd();
+    void stopTool();
+    void deliverPiece(const QByteArray& bytes);
+    void collectOutput();
+    void endRun(const RunResult& result, bool notify);
+    void setResult(const RunResult& result);
+
+    QString m_Program;
+    QStringList m_Args;
+    CProcess* m_Process = nullptr; // worker thread only
+    std::atomic<bool> m_bRunning{false};
+    std::atomic<bool> m_TerminateRequested{false};
+    // Lives in the interface thread: the worker's finished() reaches
+    // onThreadFinished() through it even while the runner sits in the worker.
+    std::unique_ptr<QObject> m_InterfaceContext;
+    int m_ActiveThreads = 0;         // interface thread only
+    bool m_ReleaseRequested = false; // interface thread only
+    mutable QMutex m_ResultMutex;
+    RunResult m_Result;
+};

@@ -1,0 +1,108 @@
+#include "support/TestSupport.h"
+
+#include "services/ArchiveTool.h"
+#include "services/Util.h"
+#include "support/RunRecorder.h"
+
+#include <QLoggingCategory>
+
+class TestArchiveTool : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void programLiesInTheApplicationFolder();
+    void arguments_data();
+    void arguments();
+    void realListingThroughTheRunner();
+    void realExtractionThroughTheRunner();
+
+private:
+    QString m_Iso;
+    QString makeImage();
+};
+
+void TestArchiveTool::initTestCase()
+{
+    QLoggingCategory::setFilterRules("quillmere.runner.debug=false");
+    m_Iso = makeImage();
+    QVERIFY(QFileInfo(m_Iso).size() > 0);
+}
+
+QString TestArchiveTool::makeImage()
+{
+    const QString root = TestSupport::freshDir("image-content");
+    TestSupport::writeFile(root + "/readme.txt", "hello\n");
+    TestSupport::writeFile(root + "/docs/guide one.txt", QByteArray(3000, 'g'));
+    const QString iso = TestSupport::freshDir("images") + "/small.iso";
+    int exitCode = -1;
+    TestSupport::runTool(Util::GetCurrentExePath() + "/cdrtools/mkisofs",
+                         {"-quiet", "-J", "-r", "-o", iso, root}, &exitCode);
+    return exitCode == 0 ? iso : QString();
+}
+
+void TestArchiveTool::programLiesInTheApplicationFolder()
+{
+    QCOMPARE(ArchiveTool::program(), Util::GetCurrentExePath() + "/7z/7z");
+    QVERIFY(QFileInfo(ArchiveTool::program()).isExecutable());
+}
+
+void TestArchiveTool::arguments_data()
+{
+    QTest::addColumn<QStringList>("actual");
+    QTest::addColumn<QStringList>("expected");
+    const QString iso = "/images/my disc.iso";
+    QTest::newRow("list") << ArchiveTool::listArgs(iso) << QStringList{"l", iso};
+    QTest::newRow("list UTF-8") << ArchiveTool::listArgsUtf8(iso) << QStringList{"-scsUTF-8", "l", iso};
+    QTest::newRow("extract chosen")
+        << ArchiveTool::extractArgs(iso, "/out/dest dir", {"docs/guide one.txt", "boot"})
+        << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/out/dest dir", "docs/guide one.txt", "boot", "-r"};
+    QTest::newRow("extract nothing chosen")
+        << ArchiveTool::extractArgs(iso, "/out", {})
+        << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/out", "-r"};
+    QTest::newRow("unpack all")
+        << ArchiveTool::unpackAllArgs("/data/tmp/", iso)
+        << QStringList{"x", "-y", "-bb3", "-bsp2", "-o/data/tmp/", iso};
+    QTest::newRow("unpack to drive")
+        << ArchiveTool::unpackToDriveArgs("/Volumes/USB", iso, false)
+        << QStringList{"x", "-bsp2", "-y", "-o/Volumes/USB/", iso};
+    QTest::newRow("unpack to drive without install.wim")
+        << ArchiveTool::unpackToDriveArgs("/Volumes/USB", iso, true)
+        << QStringList{"x", "-bsp2", "-xr!install.wim", "-y", "-o/Volumes/USB/", iso};
+}
+
+void TestArchiveTool::arguments()
+{
+    QFETCH(QStringList, actual);
+    QFETCH(QStringList, expected);
+    QCOMPARE(actual, expected);
+}
+
+void TestArchiveTool::realListingThroughTheRunner()
+{
+    const QStringList lines = RunRecorder::runToEnd(ArchiveTool::program(), ArchiveTool::listArgs(m_Iso));
+    const QStringList separators = lines.filter("-------------------");
+    QCOMPARE(separators.size(), 2);
+    const int first = lines.indexOf(separators[0]);
+    const int second = lines.indexOf(separators[1], first + 1);
+    const QStringList rows = lines.mid(first + 1, second - first - 1);
+    QCOMPARE(rows.size(), 3);
+    QVERIFY(rows.filter(QRegularExpression(" D.... .* docs$")).size() == 1);
+    QVERIFY(rows.filter(QRegularExpression(" 3000 .* docs/guide one\\.txt$")).size() == 1);
+    QVERIFY(rows.filter(QRegularExpression(" 6 .* readme\\.txt$")).size() == 1);
+}
+
+void TestArchiveTool::realExtractionThroughTheRunner()
+{
+    const QString dest = TestSupport::freshDir("extracted");
+    RunResult result;
+    const QStringList lines = RunRecorder::runToEnd(
+        ArchiveTool::program(), ArchiveTool::extractArgs(m_Iso, dest, {"docs"}), &result);
+    QVERIFY(result.succeeded());
+    QCOMPARE(TestSupport::readFile(dest + "/docs/guide one.txt"), QByteArray(3000, 'g'));
+    QVERIFY(!QFile::exists(dest + "/readme.txt"));
+    QVERIFY(!lines.filter("Everything is Ok").isEmpty());
+}
+
+QUILLMERE_TEST_MAIN(TestArchiveTool)
+#include "tst_archivetool.moc"

@@ -1,0 +1,29 @@
+#include "RunRecorder.h"
+
+#include "TestSupport.h"
+
+RunRecorder::RunRecorder(CRunCommandThread* runner, QObject* parent)
+    : QObject(parent)
+{
+    connect(runner, &CRunCommandThread::standoutputline, this, [this](const QString& line) { lines << line; });
+    connect(runner, &CRunCommandThread::sigfinished, this, [this] {
+        if (finished++ == 0)
+            linesAtFirstFinish = lines.size();
+    });
+}
+
+QStringList RunRecorder::runToEnd(const QString& program, const QStringList& args, RunResult* result,
+                                  int timeoutMs)
+{
+    auto* runner = new CRunCommandThread;
+    RunRecorder recorder(runner);
+    runner->SetRunCmd(program, args);
+    runner->start();
+    const bool ended = TestSupport::waitUntil([&] { return recorder.finished > 0; }, timeoutMs);
+    if (result)
+        *result = runner->result();
+    if (!ended)
+        runner->terminate();
+    runner->release();
+    return ended ? recorder.lines : QStringList();
+}

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>ISO aus Dateien oder Ordnern erstellen</translation>
+        <translation>ISO aus Dateien oder Ordnern</translation>
     </message>
     <message>
         <source>Edit</source>

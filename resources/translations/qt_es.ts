@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Crear una ISO a partir de archivos o carpetas</translation>
+        <translation>ISO a partir de archivos o carpetas</translation>
     </message>
     <message>
         <source>Edit</source>

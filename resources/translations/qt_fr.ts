@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Créer une ISO à partir de fichiers ou de dossiers</translation>
+        <translation>ISO depuis des fichiers ou dossiers</translation>
     </message>
     <message>
         <source>Edit</source>

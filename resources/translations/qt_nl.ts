@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Maak een ISO van bestanden of mappen</translation>
+        <translation>ISO van bestanden of mappen</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -84,8 +84,8 @@
  Add, delete, rename 
  content in ISO file</source>
         <translation>
- Inhoud van een ISO-bestand 
- toevoegen, verwijderen, hernoemen</translation>
+ Toevoegen, verwijderen, 
+ hernoemen in een ISO-bestand</translation>
     </message>
     <message>
         <source>Copy Disk</source>

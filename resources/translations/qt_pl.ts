@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Utwórz obraz ISO z plików lub folderów</translation>
+        <translation>Utwórz ISO z plików lub folderów</translation>
     </message>
     <message>
         <source>Edit</source>

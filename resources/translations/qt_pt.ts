@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Criar ISO a partir de arquivos ou pastas</translation>
+        <translation>Criar ISO de arquivos ou pastas</translation>
     </message>
     <message>
         <source>Edit</source>

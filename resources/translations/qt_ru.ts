@@ -84,8 +84,8 @@
  Add, delete, rename 
  content in ISO file</source>
         <translation>
- Добавление, удаление, переименование 
- содержимого ISO-файла</translation>
+ Добавление, удаление, 
+ переименование в ISO-файле</translation>
     </message>
     <message>
         <source>Copy Disk</source>

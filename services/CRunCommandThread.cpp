@@ -184,7 +184,7 @@ void CRunCommandThread::stopTool()
 {
     if (m_Process->state() == QProcess::NotRunning)
         return;
-    m_Process->OnTerminate();
+    m_Process->terminate(); // in case the queued OnTerminate() has not run yet
     if (m_Process->waitForFinished(kTerminateGraceMs) || m_Process->state() == QProcess::NotRunning)
         return;
     qCDebug(lcRunner) << "CRunCommandThread: the tool ignored the request to end; killing it" << m_Program;

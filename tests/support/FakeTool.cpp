@@ -1,0 +1,159 @@
+#include "FakeTool.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// A case pattern for sh: literal text quoted, "*" and "?" left to match.
+QString shellPattern(const QString& pattern)
+{
+    if (pattern.isEmpty())
+        return "''";
+    QString out;
+    QString literal;
+    auto flush = [&] {
+        if (!literal.isEmpty())
+            out += "'" + QString(literal).replace("'", "'\\''") + "'";
+        literal.clear();
+    };
+    for (const QChar c : pattern) {
+        if (c == '*' || c == '?') {
+            flush();
+            out += c;
+        } else {
+            literal += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+QString quoted(const QString& text)
+{
+    return "'" + QString(text).replace("'", "'\\''") + "'";
+}
+
+QString replyCommands(const FakeTool::Reply& reply, const QString& outputFile)
+{
+    QString commands;
+    if (reply.delayMs > 0) {
+        commands += QString("sleep %1.%2 & sleeper=$!; trap 'kill $sleeper 2>/dev/null; exit 143' TERM; "
+                            "wait $sleeper; trap - TERM; ")
+                        .arg(reply.delayMs / 1000)
+                        .arg(reply.delayMs % 1000, 3, 10, QChar('0'));
+    }
+    commands += "cat " + quoted(outputFile) + "; ";
+    if (reply.crash)
+        commands += "ulimit -c 0; kill -SEGV $$; ";
+    commands += QString("exit %1").arg(reply.exitCode);
+    return commands;
+}
+
+} // namespace
+
+FakeTool::FakeTool(const QString& name)
+    : m_Name(name)
+{
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray dir = QFile::encodeName(folder());
+    if (!path.startsWith(dir + ":"))
+        qputenv("PATH", dir + ":" + path);
+    clearCalls();
+    writeScript();
+}
+
+FakeTool::~FakeTool()
+{
+    QFile::remove(path());
+    QFile::remove(callsFile());
+    for (int i = 0; i <= m_Rules.size(); ++i)
+        QFile::remove(replyFile(i));
+}
+
+QString FakeTool::folder()
+{
+    static const QString dir = TestSupport::freshDir("fake-tools");
+    return dir;
+}
+
+QString FakeTool::path() const
+{
+    return folder() + "/" + m_Name;
+}
+
+QString FakeTool::replyFile(int index) const
+{
+    return folder() + "/." + m_Name + ".reply" + QString::number(index);
+}
+
+QString FakeTool::callsFile() const
+{
+    return folder() + "/." + m_Name + ".calls";
+}
+
+FakeTool& FakeTool::on(const QString& pattern, const Reply& reply)
+{
+    m_Rules.append({pattern, reply});
+    writeScript();
+    return *this;
+}
+
+FakeTool& FakeTool::onFixture(const QString& pattern, const QString& fixturePath, int exitCode, int delayMs)
+{
+    QFile fixture(fixturePath);
+    if (!fixture.open(QIODevice::ReadOnly))
+        qFatal("FakeTool: cannot read the fixture %s", qPrintable(fixturePath));
+    return on(pattern, Reply{fixture.readAll(), exitCode, delayMs, false});
+}
+
+FakeTool& FakeTool::otherwise(const Reply& reply)
+{
+    m_Otherwise = reply;
+    writeScript();
+    return *this;
+}
+
+QList<QStringList> FakeTool::calls() const
+{
+    QList<QStringList> result;
+    const QList<QByteArray> lines = TestSupport::readFile(callsFile()).split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty() && &line == &lines.last())
+            break;
+        QStringList args = QString::fromLocal8Bit(line).split(QChar(0x1f));
+        args.removeLast(); // each argument ends with the separator
+        result << args;
+    }
+    return result;
+}
+
+void FakeTool::clearCalls()
+{
+    TestSupport::writeFile(callsFile(), QByteArray());
+}
+
+void FakeTool::writeScript() const
+{
+    QString script = "#!/bin/sh\n# A fake " + m_Name + " written by FakeTool.\n";
+    script += "{ for arg in \"$@\"; do printf '%s\\037' \"$arg\"; done; printf '\\n'; } >> " +
+              quoted(callsFile()) + "\n";
+    script += "case \"$*\" in\n";
+    for (int i = 0; i < m_Rules.size(); ++i) {
+        TestSupport::writeFile(replyFile(i), m_Rules[i].reply.output);
+        script += "  " + shellPattern(m_Rules[i].pattern) + ") " + replyCommands(m_Rules[i].reply, replyFile(i)) +
+                  " ;;\n";
+    }
+    const QString otherwiseFile = replyFile(m_Rules.size());
+    TestSupport::writeFile(otherwiseFile, m_Otherwise.output);
+    script += "  *) " + replyCommands(m_Otherwise, otherwiseFile) + " ;;\nesac\n";
+
+    QSaveFile file(path());
+    if (!file.open(QIODevice::WriteOnly) || file.write(script.toLocal8Bit()) < 0 || !file.commit())
+        qFatal("FakeTool: cannot write %s", qPrintable(path()));
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+}

@@ -4,6 +4,8 @@
 A dictionary folder holds one file per language, <code>.json, for example zh.json:
     {"texts": {"Back": "返回", ...},
      "contexts": {"QObject": {"Open Folder": "选择文件夹"}}}
+A text with a count (%n) may be given as a list, one text per plural form of the
+language in Qt's order (Russian: 1, 2-4, 5+).
 "contexts" holds translations that apply to one class only and win over "texts".
 A file without a "texts" key is read as a plain map of source text to translation.
 
@@ -26,6 +28,7 @@ CONTEXT_RE = re.compile(r"<context>.*?</context>", re.S)
 NAME_RE = re.compile(r"<name>(.*?)</name>", re.S)
 MESSAGE_RE = re.compile(r"<message(?P<attrs>[^>]*)>(?P<body>.*?)</message>", re.S)
 SOURCE_RE = re.compile(r"<source>(.*?)</source>", re.S)
+NUMERUS_RE = re.compile(r"<numerusform>(.*?)</numerusform>", re.S)
 TRANSLATION_RE = re.compile(r"<translation(?P<attrs>[^>]*?)(?:/>|>(?P<text>.*?)</translation>)", re.S)
 
 
@@ -79,7 +82,7 @@ def mismatch(source, translation):
         return "leading or trailing blanks differ"
     if source.count("\n") != translation.count("\n"):
         return "number of line breaks differs"
-    if sorted(re.findall(r"%\d+", source)) != sorted(re.findall(r"%\d+", translation)):
+    if sorted(re.findall(r"%(?:\d+|n)", source)) != sorted(re.findall(r"%(?:\d+|n)", translation)):
         return "placeholders differ"
     if re.search(r"&\w", source.replace("&&", "")) and not re.search(r"&\w", translation.replace("&&", "")):
         return "accelerator lost"
@@ -111,30 +114,51 @@ class Catalogue:
         self.total += 1
         source_match = SOURCE_RE.search(body)
         translation_match = TRANSLATION_RE.search(body)
-        if "numerus" in attrs or not source_match or not translation_match:
+        if not source_match or not translation_match:
             self.untranslated.append((context, unescape(source_match.group(1)) if source_match else "?"))
             return match.group(0)
         source = unescape(source_match.group(1))
-        current = unescape(translation_match.group("text") or "")
+        numerus = 'numerus="yes"' in attrs
+        inner = translation_match.group("text") or ""
+        current = [unescape(f) for f in NUMERUS_RE.findall(inner)] if numerus else [unescape(inner)]
         unfinished = "unfinished" in translation_match.group("attrs")
         wanted = self.wanted(context, source)
+        if wanted is not None:
+            wanted = self.forms(wanted, len(current)) if numerus else [wanted]
+            if wanted is None:
+                self.warnings.append(f"{context}: {source!r}: dictionary gives the wrong number of plural forms "
+                                     f"({len(current)} wanted)")
         if wanted is not None and (unfinished or (self.overwrite and wanted != current) or self.language == "en"):
-            problem = mismatch(source, wanted)
+            problem = next(filter(None, (mismatch(source, form) for form in wanted)), None)
             if problem:
                 self.warnings.append(f"{context}: {source!r}: dictionary translation skipped, {problem}")
             elif unfinished or wanted != current:
-                body = body[:translation_match.start()] + "<translation>" + escape(wanted) + "</translation>" \
+                body = body[:translation_match.start()] + self.translation_element(wanted, numerus) \
                     + body[translation_match.end():]
                 self.filled += 1
                 unfinished = False
                 current = wanted
-        if unfinished or not current:
+        if unfinished or not all(current):
             self.untranslated.append((context, source))
         else:
-            problem = mismatch(source, current)
+            problem = next(filter(None, (mismatch(source, form) for form in current)), None)
             if problem:
                 self.warnings.append(f"{context}: {source!r}: {problem}")
         return "<message" + attrs + ">" + body + "</message>"
+
+    def forms(self, wanted, count):
+        """The plural forms for a message with a count (%n): a dictionary gives
+        a list, one text per form of the language; a single text serves all."""
+        if self.language == "en" or isinstance(wanted, str):
+            return [wanted if isinstance(wanted, str) else wanted[0]] * max(count, 1)
+        return list(wanted) if len(wanted) == count else None
+
+    @staticmethod
+    def translation_element(forms, numerus):
+        if not numerus:
+            return "<translation>" + escape(forms[0]) + "</translation>"
+        inner = "".join("\n            <numerusform>" + escape(form) + "</numerusform>" for form in forms)
+        return "<translation>" + inner + "\n        </translation>"
 
     def context(self, match):
         block = match.group(0)

@@ -1,0 +1,83 @@
+#include "extract/ExtractPlacer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+enum class Kind { None, File, Folder };
+
+// Symbolic links count as files: they are replaced, never followed.
+Kind kindOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return Kind::File;
+    if (!info.exists())
+        return Kind::None;
+    return info.isDir() ? Kind::Folder : Kind::File;
+}
+
+} // namespace
+
+ExtractPlacer::ExtractPlacer(const QString& stagingDir, const QString& prefix, const QString& destDir)
+    : m_StagingDir(stagingDir), m_Prefix(prefix), m_DestDir(destDir)
+{
+    if (!m_Prefix.isEmpty() && !m_Prefix.endsWith('/'))
+        m_Prefix += '/';
+}
+
+bool ExtractPlacer::Place(const QStringList& names)
+{
+    for (const QString& name : names) {
+        const QString source = m_StagingDir + "/" + m_Prefix + name;
+        if (kindOf(source) == Kind::None) {
+            m_Missing << name;
+            continue;
+        }
+        place(source, m_DestDir + "/" + name, name);
+    }
+    return m_Missing.isEmpty() && m_NotPlaced.isEmpty();
+}
+
+void ExtractPlacer::place(const QString& source, const QString& target, const QString& shownPath)
+{
+    const Kind sourceKind = kindOf(source);
+    const Kind targetKind = kindOf(target);
+    if (targetKind == Kind::None || (sourceKind == Kind::File && targetKind == Kind::File)) {
+        if (!renameOver(source, target))
+            m_NotPlaced << shownPath;
+    } else if (sourceKind == Kind::Folder && targetKind == Kind::Folder) {
+        mergeFolder(source, target, shownPath);
+    } else {
+        m_NotPlaced << shownPath;
+    }
+}
+
+void ExtractPlacer::mergeFolder(const QString& source, const QString& target, const QString& shownPath)
+{
+    QDir folder(source);
+    const QStringList entries =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries)
+        place(source + "/" + entry, target + "/" + entry, shownPath + "/" + entry);
+    QDir().rmdir(source);
+}
+
+// rename(2) replaces a file at the target in one step, so a same-named file
+// of the destination is never lost without its replacement in place.
+bool ExtractPlacer::renameOver(const QString& source, const QString& target)
+{
+    return std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0;
+}
+
+bool ExtractPlacer::RemoveStaging()
+{
+    if (!m_NotPlaced.isEmpty())
+        return false;
+    QDir staging(m_StagingDir);
+    return !staging.exists() || staging.removeRecursively();
+}

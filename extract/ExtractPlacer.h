@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Moves the entries that the archive tool extracted into a fresh staging
+// folder (in the image's folder structure) to the top of the destination
+// folder, with the outcome the tool itself gives when it extracts into the
+// destination: a same-named file is replaced, a same-named folder is
+// merged into. Nothing else of the destination is touched. An entry that
+// meets an entry of the other kind (a file where a folder is, or the
+// reverse) is not placed and stays in the staging folder.
+class ExtractPlacer
+{
+public:
+    ExtractPlacer(const QString& stagingDir, const QString& prefix, const QString& destDir);
+
+    // Places each name (an entry of the folder prefix of the image).
+    // True when every one was placed.
+    bool Place(const QStringList& names);
+    // Names that the tool did not extract.
+    QStringList Missing() const { return m_Missing; }
+    // Paths below the destination that could not be placed; their
+    // extracted copies are still in the staging folder.
+    QStringList NotPlaced() const { return m_NotPlaced; }
+
+    // Removes the staging folder with everything in it when nothing had to
+    // be kept there; true when it is gone.
+    bool RemoveStaging();
+
+private:
+    void place(const QString& source, const QString& target, const QString& shownPath);
+    void mergeFolder(const QString& source, const QString& target, const QString& shownPath);
+    static bool renameOver(const QString& source, const QString& target);
+
+    QString m_StagingDir;
+    QString m_Prefix;
+    QString m_DestDir;
+    QStringList m_Missing;
+    QStringList m_NotPlaced;
+};

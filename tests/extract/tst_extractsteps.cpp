@@ -1,0 +1,270 @@
+#include "support/TestSupport.h"
+
+#include "extract/ExtractArguments.h"
+#include "extract/ExtractPlacer.h"
+#include "extract/ExtractProgress.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QString recorded(const QString& name)
+{
+    return QString::fromUtf8(TestSupport::readFile(TestSupport::fixture("7z-26.02/extract/" + name)));
+}
+
+// The recorded output cut as the runner cuts it: at line feeds and after
+// at most 2,047 bytes.
+QStringList runnerLines(const QString& name)
+{
+    const QByteArray bytes = TestSupport::readFile(TestSupport::fixture("7z-26.02/extract/" + name));
+    QStringList lines;
+    for (const QByteArray& line : bytes.split('\n')) {
+        for (int at = 0; at < line.size(); at += 2047)
+            lines << QString::fromUtf8(line.mid(at, 2047));
+    }
+    return lines;
+}
+
+QStringList treeOf(const QString& root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        QString shown = path.mid(root.size() + 1);
+        if (info.isSymLink())
+            shown += " ->";
+        else if (info.isDir())
+            shown += "/";
+        else
+            shown += "=" + QString::fromUtf8(TestSupport::readFile(path));
+        entries << shown;
+    }
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+class TestExtractSteps : public QObject
+{
+    Q_OBJECT
+private slots:
+    void progressFrameGivesValueAndEntry();
+    void progressIgnoresOtherLines();
+    void progressTakesTheLastFrameOfARedrawnLine();
+    void recordedProgressNeverShowsControlCharacters();
+    void toolErrorsAreFoundBetweenRedraws();
+    void argumentsInOrderWithPrefix();
+    void argumentsKeepNamesThatLookLikeOtherArguments();
+    void argumentsEndSwitchesBeforeDashOrAtNames();
+    void placerMovesFilesAndFoldersToTheTop();
+    void placerReplacesFilesAndMergesFolders();
+    void placerKeepsConflictsInStaging();
+    void placerReportsWhatWasNotExtracted();
+    void placerNeverFollowsLinksWhenCleaningUp();
+};
+
+void TestExtractSteps::progressFrameGivesValueAndEntry()
+{
+    ExtractProgress::Update update;
+    QVERIFY(ExtractProgress::Parse(" 45% 12 - folder/file name.bin", &update));
+    QCOMPARE(update.value, 45);
+    QCOMPARE(update.entry, QString("folder/file name.bin"));
+    QVERIFY(ExtractProgress::Parse("  0% - F", &update));
+    QCOMPARE(update.value, 0);
+    QCOMPARE(update.entry, QString("F"));
+    QVERIFY(ExtractProgress::Parse("100% 3 - last", &update));
+    QCOMPARE(update.value, 100);
+    QVERIFY(ExtractProgress::Parse("junk 7% 1 - x", &update));
+    QCOMPARE(update.value, 7);
+}
+
+void TestExtractSteps::progressIgnoresOtherLines()
+{
+    ExtractProgress::Update update;
+    QVERIFY(!ExtractProgress::Parse("7-Zip [64] 26.02 : Copyright (c) 1999-2026 Igor Pavlov : 2026-06-25", &update));
+    QVERIFY(!ExtractProgress::Parse("% 3 - at the start", &update));
+    QVERIFY(!ExtractProgress::Parse(" 33% 1", &update));
+    QVERIFY(!ExtractProgress::Parse("- sub/f43.txt", &update));
+    QVERIFY(!ExtractProgress::Parse("", &update));
+}
+
+void TestExtractSteps::progressTakesTheLastFrameOfARedrawnLine()
+{
+    const QString line = QString("  0%\b\b\b\b    \b\b\b\b  4% 51 - sub/huge.bin") + QString(22, '\b')
+        + QString(22, ' ') + QString(22, '\b') + " 13% 51 - sub/huge.bin" + QString(22, '\b')
+        + QString(22, ' ') + QString(22, '\b');
+    QCOMPARE(ExtractProgress::Frames(line),
+             QStringList({"  0%", "  4% 51 - sub/huge.bin", " 13% 51 - sub/huge.bin"}));
+    ExtractProgress::Update update;
+    QVERIFY(ExtractProgress::Parse(line, &update));
+    QCOMPARE(update.value, 13);
+    QCOMPARE(update.entry, QString("sub/huge.bin"));
+    QCOMPARE(ExtractProgress::StripControl(" a\bb\tc\x7f \r\n"), QString("abc"));
+}
+
+void TestExtractSteps::recordedProgressNeverShowsControlCharacters()
+{
+    // A recording holds in one line what a live run delivers over many.
+    int updates = 0;
+    int last = -1;
+    for (const QString& line : runnerLines("progress-merged.txt")) {
+        ExtractProgress::Update update;
+        if (ExtractProgress::Parse(line, &update)) {
+            for (const QChar c : update.entry)
+                QVERIFY2(c.unicode() >= 0x20, qPrintable(update.entry));
+        }
+        for (const QString& frame : ExtractProgress::Frames(line)) {
+            if (!ExtractProgress::Parse(frame, &update))
+                continue;
+            ++updates;
+            QVERIFY(update.value >= last);
+            last = update.value;
+            QCOMPARE(update.entry, QString("sub/huge.bin"));
+        }
+    }
+    QVERIFY(updates > 3);
+    QVERIFY(last > 80);
+}
+
+void TestExtractSteps::toolErrorsAreFoundBetweenRedraws()
+{
+    QStringList errors;
+    for (const QString& line : runnerLines("type-conflicts.txt"))
+        errors << ExtractProgress::ToolErrors(line);
+    QCOMPARE(errors.size(), 3);
+    QCOMPARE(errors.at(2), QString("ERROR: Cannot delete output folder : errno=39 : Directory not empty : d/xfile"));
+    QVERIFY(ExtractProgress::ToolErrors(recorded("progress-merged.txt")).isEmpty());
+}
+
+void TestExtractSteps::argumentsInOrderWithPrefix()
+{
+    ExtractArguments root("/images/a.iso", "/dest/stage", "");
+    root.AddName("file1");
+    root.AddName("F");
+    QCOMPARE(root.Arguments(),
+             QStringList({"x", "/images/a.iso", "-y", "-bb3", "-bsp2", "-o/dest/stage", "file1", "F", "-r"}));
+    ExtractArguments nested("/images/a.iso", "/d", "A/B/");
+    nested.AddName("file1");
+    nested.AddName("file1");
+    nested.AddName("with blank");
+    QCOMPARE(nested.Names(), QStringList({"file1", "with blank"}));
+    QCOMPARE(nested.Arguments().mid(6), QStringList({"A/B/file1", "A/B/with blank", "-r"}));
+}
+
+void TestExtractSteps::argumentsKeepNamesThatLookLikeOtherArguments()
+{
+    ExtractArguments arguments("/i/x", "/d", "");
+    arguments.AddName("x");
+    arguments.AddName("/i/x");
+    arguments.AddName("-y");
+    QCOMPARE(arguments.Names(), QStringList({"x", "/i/x", "-y"}));
+}
+
+void TestExtractSteps::argumentsEndSwitchesBeforeDashOrAtNames()
+{
+    ExtractArguments dash("/i.iso", "/d", "");
+    dash.AddName("plain");
+    dash.AddName("-ofoo");
+    QCOMPARE(dash.Arguments(), QStringList({"x", "/i.iso", "-y", "-bb3", "-bsp2", "-o/d", "-r", "--", "plain", "-ofoo"}));
+    ExtractArguments at("/i.iso", "/d", "@list/");
+    at.AddName("f");
+    QCOMPARE(at.Arguments().mid(6), QStringList({"-r", "--", "@list/f"}));
+    ExtractArguments inner("/i.iso", "/d", "a/");
+    inner.AddName("-x");
+    QCOMPARE(inner.Arguments().mid(6), QStringList({"a/-x", "-r"}));
+}
+
+void TestExtractSteps::placerMovesFilesAndFoldersToTheTop()
+{
+    const QString root = TestSupport::freshDir("placer-top");
+    const QString stage = root + "/dest/.stage";
+    TestSupport::writeFile(stage + "/A/B/file1", "one");
+    TestSupport::writeFile(stage + "/A/B/F/inner", "two");
+    TestSupport::writeFile(stage + "/A/B/unticked", "three");
+    ExtractPlacer placer(stage, "A/B/", root + "/dest");
+    QVERIFY(placer.Place({"file1", "F"}));
+    QVERIFY(placer.RemoveStaging());
+    QCOMPARE(treeOf(root + "/dest"), QStringList({"F/", "F/inner=two", "file1=one"}));
+
+    const QString flat = TestSupport::freshDir("placer-flat");
+    TestSupport::writeFile(flat + "/stage/top", "t");
+    ExtractPlacer rootPlacer(flat + "/stage", "", flat);
+    QVERIFY(rootPlacer.Place({"top"}));
+    QVERIFY(rootPlacer.RemoveStaging());
+    QCOMPARE(treeOf(flat), QStringList({"top=t"}));
+}
+
+void TestExtractSteps::placerReplacesFilesAndMergesFolders()
+{
+    const QString dest = TestSupport::freshDir("placer-merge");
+    TestSupport::writeFile(dest + "/file1", "user's old");
+    TestSupport::writeFile(dest + "/A/mine", "user's own");
+    TestSupport::writeFile(dest + "/F/inner", "user's inner");
+    TestSupport::writeFile(dest + "/F/keep", "user's keep");
+    const QString stage = dest + "/.stage";
+    TestSupport::writeFile(stage + "/A/B/file1", "new");
+    TestSupport::writeFile(stage + "/A/B/F/inner", "new inner");
+    TestSupport::writeFile(stage + "/A/B/F/deep/x", "new x");
+    ExtractPlacer placer(stage, "A/B", dest);
+    QVERIFY(placer.Place({"file1", "F"}));
+    QVERIFY(placer.RemoveStaging());
+    QCOMPARE(treeOf(dest), QStringList({"A/", "A/mine=user's own", "F/", "F/deep/", "F/deep/x=new x",
+                                        "F/inner=new inner", "F/keep=user's keep", "file1=new"}));
+}
+
+void TestExtractSteps::placerKeepsConflictsInStaging()
+{
+    const QString dest = TestSupport::freshDir("placer-conflict");
+    TestSupport::writeFile(dest + "/F", "user's file");
+    TestSupport::writeFile(dest + "/G/x/mine", "user's");
+    const QString stage = dest + "/.stage";
+    TestSupport::writeFile(stage + "/F/inner", "extracted");
+    TestSupport::writeFile(stage + "/G/x", "extracted file");
+    TestSupport::writeFile(stage + "/G/ok", "fine");
+    ExtractPlacer placer(stage, "", dest);
+    QVERIFY(!placer.Place({"F", "G"}));
+    QCOMPARE(placer.NotPlaced(), QStringList({"F", "G/x"}));
+    QVERIFY(!placer.RemoveStaging());
+    QCOMPARE(TestSupport::readFile(dest + "/F"), QByteArray("user's file"));
+    QCOMPARE(TestSupport::readFile(dest + "/G/x/mine"), QByteArray("user's"));
+    QCOMPARE(TestSupport::readFile(dest + "/G/ok"), QByteArray("fine"));
+    QCOMPARE(TestSupport::readFile(stage + "/F/inner"), QByteArray("extracted"));
+    QCOMPARE(TestSupport::readFile(stage + "/G/x"), QByteArray("extracted file"));
+}
+
+void TestExtractSteps::placerReportsWhatWasNotExtracted()
+{
+    const QString dest = TestSupport::freshDir("placer-missing");
+    TestSupport::writeFile(dest + "/.stage/got", "g");
+    ExtractPlacer placer(dest + "/.stage", "", dest);
+    QVERIFY(!placer.Place({"got", "absent"}));
+    QCOMPARE(placer.Missing(), QStringList({"absent"}));
+    QVERIFY(placer.NotPlaced().isEmpty());
+    QVERIFY(placer.RemoveStaging());
+    QCOMPARE(treeOf(dest), QStringList({"got=g"}));
+}
+
+void TestExtractSteps::placerNeverFollowsLinksWhenCleaningUp()
+{
+    const QString root = TestSupport::freshDir("placer-links");
+    TestSupport::writeFile(root + "/elsewhere/precious", "p");
+    const QString dest = root + "/dest";
+    const QString stage = dest + "/.stage";
+    TestSupport::writeFile(stage + "/A/f", "f");
+    QVERIFY(QFile::link(root + "/elsewhere", stage + "/A/link"));
+    QVERIFY(QFile::link(root + "/elsewhere", stage + "/unticked-link"));
+    ExtractPlacer placer(stage, "A/", dest);
+    QVERIFY(placer.Place({"link", "f"}));
+    QVERIFY(placer.RemoveStaging());
+    QCOMPARE(treeOf(dest), QStringList({"f=f", "link ->"}));
+    QCOMPARE(TestSupport::readFile(root + "/elsewhere/precious"), QByteArray("p"));
+}
+
+QUILLMERE_TEST_MAIN(TestExtractSteps)
+#include "tst_extractsteps.moc"

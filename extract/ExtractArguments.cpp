@@ -1,5 +1,7 @@
 #include "extract/ExtractArguments.h"
 
+#include "services/ArchiveTool.h"
+
 ExtractArguments::ExtractArguments(const QString& isoPath, const QString& outputFolder, const QString& prefix)
     : m_IsoPath(isoPath), m_OutputFolder(outputFolder), m_Prefix(prefix)
 {
@@ -24,8 +26,8 @@ QStringList ExtractArguments::Arguments() const
         entries << m_Prefix + name;
         endSwitches = endSwitches || NeedsEndOfSwitches(entries.last());
     }
-    QStringList arguments = {"x", m_IsoPath, "-y", "-bb3", "-bsp2", "-o" + m_OutputFolder};
-    if (endSwitches)
-        return arguments << "-r" << "--" << entries;
-    return arguments << entries << "-r";
+    if (!endSwitches)
+        return ArchiveTool::extractArgs(m_IsoPath, m_OutputFolder, entries);
+    QStringList arguments = ArchiveTool::extractArgs(m_IsoPath, m_OutputFolder, {});
+    return arguments << "--" << entries;
 }

@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 
 #include "extract/ExtractArguments.h"
+#include "extract/ExtractOutcome.h"
+#include "extract/ListingFailure.h"
 #include "extract/ExtractPlacer.h"
 #include "extract/ExtractProgress.h"
 
@@ -67,6 +69,9 @@ private slots:
     void placerKeepsConflictsInStaging();
     void placerReportsWhatWasNotExtracted();
     void placerNeverFollowsLinksWhenCleaningUp();
+    void listingFailureSaysWhatFailed();
+    void extractionIsJudgedByExitAndErrorLines();
+    void placementFailureNamesEntriesAndWhereTheyAre();
 };
 
 void TestExtractSteps::progressFrameGivesValueAndEntry()
@@ -264,6 +269,70 @@ void TestExtractSteps::placerNeverFollowsLinksWhenCleaningUp()
     QVERIFY(placer.RemoveStaging());
     QCOMPARE(treeOf(dest), QStringList({"f=f", "link ->"}));
     QCOMPARE(TestSupport::readFile(root + "/elsewhere/precious"), QByteArray("p"));
+}
+
+void TestExtractSteps::listingFailureSaysWhatFailed()
+{
+    RunResult ended;
+    ended.started = true;
+    ended.exitCode = 2;
+    QVERIFY(ListingFailure::Message(ended, true, "/a/b.iso", {}).isEmpty());
+
+    const QString notAnImage = ListingFailure::Message(
+        ended, false, "/a/b.iso", {"ERROR: b.iso : Cannot open the file as archive"});
+    QVERIFY(notAnImage.contains("/a/b.iso"));
+    QVERIFY(notAnImage.contains("Cannot open the file as archive"));
+    QVERIFY(notAnImage.contains("could not be read as a disc image"));
+
+    RunResult missingTool;
+    missingTool.errorString = "execve: No such file or directory";
+    const QString noTool = ListingFailure::Message(missingTool, false, "/a/b.iso", {});
+    QVERIFY(noTool.contains("could not be started"));
+    QVERIFY(noTool.contains(missingTool.errorString));
+
+    RunResult crashed;
+    crashed.started = true;
+    crashed.crashed = true;
+    QVERIFY(ListingFailure::Message(crashed, false, "/a/b.iso", {}).contains("stopped unexpectedly"));
+}
+
+void TestExtractSteps::extractionIsJudgedByExitAndErrorLines()
+{
+    RunResult clean;
+    clean.started = true;
+    clean.exitCode = 0;
+    QVERIFY(ExtractOutcome::ToolSucceeded(clean, {}));
+    QVERIFY(!ExtractOutcome::ToolSucceeded(clean, {"ERROR: Cannot create folder"}));
+    RunResult warned = clean;
+    warned.exitCode = 1;
+    QVERIFY(!ExtractOutcome::ToolSucceeded(warned, {}));
+    RunResult notStarted;
+    QVERIFY(!ExtractOutcome::ToolSucceeded(notStarted, {}));
+
+    QStringList many;
+    for (int i = 0; i < 9; ++i)
+        many << QString("ERROR: Cannot open output file : errno=28 : No space left on device : f%1").arg(i);
+    const QString full = ExtractOutcome::ToolFailure(warned, many, "/i.iso", "/d/kept");
+    QVERIFY(full.contains("f0") && full.contains("f4"));
+    QVERIFY(!full.contains("f5"));
+    QVERIFY(full.contains("4 more"));
+    QVERIFY(full.contains("/d/kept"));
+    QVERIFY(!full.contains("successfully"));
+    QVERIFY(ExtractOutcome::ToolFailure(warned, {}, "/i.iso", "").contains("exit code 1"));
+    QVERIFY(!ExtractOutcome::ToolFailure(warned, {}, "/i.iso", "").contains("kept"));
+}
+
+void TestExtractSteps::placementFailureNamesEntriesAndWhereTheyAre()
+{
+    const QString dest = TestSupport::freshDir("placer-message");
+    TestSupport::writeFile(dest + "/F", "user's file");
+    TestSupport::writeFile(dest + "/.stage/F/inner", "x");
+    ExtractPlacer placer(dest + "/.stage", "", dest);
+    QVERIFY(!placer.Place({"F", "gone"}));
+    const QString text = ExtractOutcome::PlacementFailure(placer, dest, dest + "/.stage");
+    QVERIFY(text.contains("did not extract: gone"));
+    QVERIFY(text.contains(": F."));
+    QVERIFY(text.contains(dest + "/.stage"));
 }
 
 QUILLMERE_TEST_MAIN(TestExtractSteps)

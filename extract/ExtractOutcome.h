@@ -1,0 +1,26 @@
+#pragma once
+
+#include "services/RunResult.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+class ExtractPlacer;
+
+// Judges an extraction run by the tool's end and its own error lines, and
+// words what went wrong.
+// Its texts are shown by the Extract page and translated there.
+class ExtractOutcome
+{
+    Q_DECLARE_TR_FUNCTIONS(CPage2)
+
+public:
+    static bool ToolSucceeded(const RunResult& run, const QStringList& toolErrors);
+    // keptIn: the folder that holds what was extracted, or empty when
+    // nothing was kept.
+    static QString ToolFailure(const RunResult& run, const QStringList& toolErrors, const QString& isoPath,
+                               const QString& keptIn);
+    // Empty when every entry was placed.
+    static QString PlacementFailure(const ExtractPlacer& placer, const QString& destDir, const QString& keptIn);
+};

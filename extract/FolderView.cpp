@@ -1,0 +1,128 @@
+#include "extract/FolderView.h"
+
+#include "model/Item.h"
+#include "services/Util.h"
+
+#include <QFileIconProvider>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+QTreeWidgetItem* FolderView::AddFolderRow(Item* child, QTreeWidget* widget, QTreeWidgetItem* parent)
+{
+    auto* row = new QTreeWidgetItem;
+    row->setText(0, child->GetName());
+    row->setIcon(0, FolderIcon());
+    row->setData(0, Qt::UserRole, Item::ToVariant(child));
+    if (widget)
+        widget->addTopLevelItem(row);
+    else
+        parent->addChild(row);
+    return row;
+}
+
+QTreeWidgetItem* FolderView::FindRow(QTreeWidgetItem* node, Item* item)
+{
+    if (!node || !item)
+        return nullptr;
+    if (Item::FromVariant(node->data(0, Qt::UserRole)) == item)
+        return node;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QTreeWidgetItem* found = FindRow(node->child(i), item))
+            return found;
+    }
+    return nullptr;
+}
+
+QString FolderView::PrefixOf(QTreeWidgetItem* row)
+{
+    QString prefix;
+    for (QTreeWidgetItem* at = row; at && at->parent(); at = at->parent())
+        prefix = at->text(0) + "/" + prefix;
+    return prefix;
+}
+
+void FolderView::SelectFolderRow(QTreeWidget* tree, Item* folder)
+{
+    if (tree->topLevelItemCount() == 0)
+        return;
+    QTreeWidgetItem* row = FindRow(tree->topLevelItem(0), folder);
+    if (!row)
+        return;
+    if (row->parent() && !row->parent()->isExpanded())
+        row->parent()->setExpanded(true);
+    tree->clearSelection();
+    row->setSelected(true);
+    row->setExpanded(true);
+}
+
+void FolderView::FillTable(QTableWidget* table, const Item* folder)
+{
+    table->setRowCount(0);
+    if (!folder)
+        return;
+    const bool updates = table->updatesEnabled();
+    table->setUpdatesEnabled(false);
+    table->setRowCount(folder->m_Children.size());
+    const QIcon folderIcon = FolderIcon();
+    int row = 0;
+    for (const Item* child : folder->m_Children) {
+        const QString name = child->GetName();
+        auto* nameCell = new QTableWidgetItem(child->m_IsDir ? folderIcon : Util::GetExtensionIcon(name), name);
+        nameCell->setCheckState(Qt::Unchecked);
+        if (child->m_IsDir)
+            nameCell->setData(Qt::UserRole, 1);
+        table->setItem(row, 0, nameCell);
+        table->setItem(row, 1, new QTableWidgetItem(
+                                   child->m_IsDir ? QString() : Util::SizeToString(SizeValue(child->m_Size))));
+        table->setItem(row, 2, new QTableWidgetItem(child->m_IsDir ? QString("Folder")
+                                                                   : Util::GetExtensionString(name)));
+        table->setItem(row, 3, new QTableWidgetItem(child->m_Time));
+        ++row;
+    }
+    table->setUpdatesEnabled(updates);
+}
+
+QList<int> FolderView::CheckedRows(const QTableWidget* table)
+{
+    QList<int> rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem* cell = table->item(row, 0);
+        if (cell && cell->checkState() == Qt::Checked)
+            rows << row;
+    }
+    return rows;
+}
+
+void FolderView::SetAllChecked(QTableWidget* table, bool checked)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (QTableWidgetItem* cell = table->item(row, 0))
+            cell->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void FolderView::ToggleChecked(QTableWidget* table, int row)
+{
+    QTableWidgetItem* cell = table->item(row, 0);
+    if (!cell)
+        return;
+    const Qt::CheckState state = cell->checkState();
+    if (state == Qt::Checked)
+        cell->setCheckState(Qt::Unchecked);
+    else if (state == Qt::Unchecked)
+        cell->setCheckState(Qt::Checked);
+    else
+        cell->setCheckState(state);
+}
+
+qint64 FolderView::SizeValue(const QString& size)
+{
+    bool ok = false;
+    const qulonglong value = size.toULongLong(&ok, 10);
+    return ok ? static_cast<qint64>(value) : 0;
+}
+
+QIcon FolderView::FolderIcon()
+{
+    return QFileIconProvider().icon(QFileIconProvider::Folder);
+}

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "shell/Languages.h"
+#include "widgets/CAboutusDialog.h"
 #include "widgets/CImageButton.h"
 #include "widgets/ImageDialog.h"
 
@@ -157,7 +158,12 @@ void MainWindow::onHelp()
     QDesktopServices::openUrl(QUrl(tr("https://quillmere.app/help")));
 }
 
-void MainWindow::aboutus() {}
+void MainWindow::aboutus()
+{
+    CAboutusDialog dialog;
+    dialog.show();
+    dialog.exec();
+}
 
 void MainWindow::switchLanguage(int index)
 {

@@ -1,0 +1,36 @@
+#include "services/DiskInfoParser.h"
+
+#include <QStringList>
+
+QString DiskInfoParser::text(const QByteArray& output)
+{
+    const int zero = output.indexOf('\0');
+    return QString::fromLatin1(zero < 0 ? output : output.left(zero));
+}
+
+qint64 DiskInfoParser::diskSize(const QString& info)
+{
+    const QString bytesEnd = " Bytes)";
+    for (const QString& line : info.split('\n')) {
+        if (!line.contains("Disk Size:") || !line.contains(bytesEnd))
+            continue;
+        const int end = line.indexOf(bytesEnd);
+        const int open = line.lastIndexOf('(', end);
+        if (open <= 0)
+            return 0;
+        return line.mid(open + 1, end - open - 1).trimmed().toLongLong();
+    }
+    return 0;
+}
+
+QString DiskInfoParser::mountPoint(const QString& info)
+{
+    for (const QString& line : info.split('\n')) {
+        if (!line.contains("Mount Point:"))
+            continue;
+        const int slash = line.indexOf('/');
+        if (slash > 0)
+            return line.mid(slash).trimmed();
+    }
+    return QString();
+}

@@ -1,0 +1,204 @@
+#include "services/Util.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QUuid>
+#include <cstdio>
+
+namespace {
+
+const qint64 kCopyChunk = 1024 * 1024;
+
+// A name in the destination's folder that no file has yet: the copy is
+// written there and renamed to the destination once it is complete.
+QString partialName(const QString& destination)
+{
+    const QFileInfo info(destination);
+    const QString id = QUuid::createUuid().toString(QUuid::Id128).left(12);
+    return info.absolutePath() + "/." + info.fileName() + "." + id + ".part";
+}
+
+bool samePath(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+bool copyContent(QFile& source, QFile& target)
+{
+    QByteArray buffer;
+    for (;;) {
+        buffer.resize(int(kCopyChunk));
+        const qint64 read = source.read(buffer.data(), kCopyChunk);
+        if (read < 0) {
+            Util::WriteLog("Can not read file " + source.fileName() + ": " + source.errorString());
+            return false;
+        }
+        if (read == 0)
+            return true;
+        if (target.write(buffer.constData(), read) != read) {
+            Util::WriteLog("Can not write file " + target.fileName() + ": " + target.errorString());
+            return false;
+        }
+        Util::copyedsize += read;
+    }
+}
+
+// Moves the finished copy over the destination in one step.
+bool putInPlace(const QString& partial, const QString& destination)
+{
+    if (QFileInfo(destination).isDir() && !QFileInfo(destination).isSymLink())
+        Util::RemoveFile(destination);
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(destination).constData()) == 0)
+        return true;
+    Util::WriteLog("Can not rename " + partial + " to " + destination);
+    return false;
+}
+
+// What a folder copy must not enter again: the folders being copied (a
+// link back to one of them) and the destination (inside the source).
+struct CopyGuard {
+    QSet<QString> ancestors;
+    QString destination;
+};
+
+bool copyFolder(const QString& source, const QString& destination, CopyGuard& guard);
+
+bool copyEntry(const QFileInfo& entry, const QString& destination, CopyGuard& guard)
+{
+    const QString target = destination + "/" + entry.fileName();
+    if (entry.isDir())
+        return copyFolder(entry.filePath(), target, guard);
+    // FileCopy replaces an existing file only once the new copy is whole.
+    return Util::FileCopy(entry.filePath(), target);
+}
+
+bool copyFolder(const QString& source, const QString& destination, CopyGuard& guard)
+{
+    const QString canonical = QFileInfo(source).canonicalFilePath();
+    if (guard.ancestors.contains(canonical) || canonical == guard.destination)
+        return true;
+    if (!QDir(destination).exists() && !QDir().mkpath(destination))
+        return false;
+    guard.ancestors.insert(canonical);
+    bool ok = true;
+    const QFileInfoList entries =
+        QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo& entry : entries) {
+        if (!copyEntry(entry, destination, guard)) {
+            ok = false;
+            break;
+        }
+    }
+    guard.ancestors.remove(canonical);
+    return ok;
+}
+
+qint64 folderSize(const QString& path, QSet<QString>& ancestors)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || ancestors.contains(canonical))
+        return 0;
+    ancestors.insert(canonical);
+    qint64 total = 0;
+    const QFileInfoList entries =
+        QDir(path).entryInfoList(QDir::Dirs | QDir::Files | QDir::Drives | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo& entry : entries)
+        total += entry.isDir() ? folderSize(entry.filePath(), ancestors) : entry.size();
+    ancestors.remove(canonical);
+    return total;
+}
+
+} // namespace
+
+bool Util::IsFileExists(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
+
+void Util::RemoveFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (info.isDir() && !info.isSymLink()) {
+        if (!QDir().rmdir(path))
+            qDebug() << "Can not remove folder" << path << "(it may not be empty)";
+        return;
+    }
+    QFile file(path);
+    if (!file.remove())
+        qDebug() << "Can not remove file" << path << file.errorString();
+}
+
+void Util::RemoveDir(const QString& path, bool)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        // Remove the link, never what it points to.
+        QFile::remove(path);
+        return;
+    }
+    if (info.isDir())
+        QDir(path).removeRecursively();
+}
+
+bool Util::FileCopy(const QString& source, const QString& destination)
+{
+    if (samePath(source, destination))
+        return true;
+    if (!QFileInfo(source).isFile())
+        return false;
+    QDir().mkpath(QFileInfo(destination).absolutePath());
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly)) {
+        WriteLog("Can not open file for read" + source);
+        return false;
+    }
+    const QString partial = partialName(destination);
+    QFile output(partial);
+    if (!output.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        WriteLog("Can not open file for write" + destination);
+        return false;
+    }
+    bool ok = copyContent(input, output);
+    output.close();
+    ok = ok && output.error() == QFileDevice::NoError && putInPlace(partial, destination);
+    if (!ok)
+        QFile::remove(partial);
+    return ok;
+}
+
+bool Util::DirCopy(const QString& source, const QString& destination)
+{
+    if (!QDir(destination).exists() && !QDir().mkpath(destination))
+        return false;
+    CopyGuard guard;
+    guard.destination = QFileInfo(destination).canonicalFilePath();
+    return copyFolder(source, destination, guard);
+}
+
+bool Util::DirCopy2(const QString& source, const QString& destination)
+{
+    const QString target = destination + "/" + QFileInfo(QDir::cleanPath(source)).fileName();
+    if (!QDir().mkpath(target))
+        return false;
+    return DirCopy(source, target);
+}
+
+qint64 Util::DirSize(const QString& path)
+{
+    QString folder = path;
+    if (folder.endsWith('/') && folder.size() > 1)
+        folder.chop(1);
+    QSet<QString> ancestors;
+    return folderSize(folder, ancestors);
+}

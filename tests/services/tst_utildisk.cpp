@@ -2,6 +2,7 @@
 
 #include "services/DiskInfoParser.h"
 #include "services/Util.h"
+#include "support/FakeTool.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -20,45 +21,6 @@ public slots:
 
 namespace {
 
-// A fake "diskutil" first on PATH: "diskutil info DEVICE" prints the
-// recorded output named after the device's last path part and records its
-// arguments, one per line.
-class FakeDiskutil
-{
-public:
-    FakeDiskutil()
-    {
-        m_Dir = freshDir("fake-diskutil");
-        const QString script = "#!/bin/sh\n"
-                               "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"" + m_Dir + "/args\"; done\n"
-                               "name=$(basename \"$2\")\n"
-                               "[ -f \"" + m_Dir + "/$name.txt\" ] && cat \"" + m_Dir + "/$name.txt\"\n"
-                               "exit 0\n";
-        writeFile(m_Dir + "/diskutil", script.toUtf8());
-        QFile::setPermissions(m_Dir + "/diskutil", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        m_OldPath = qgetenv("PATH");
-        qputenv("PATH", (m_Dir + ":").toUtf8() + m_OldPath);
-    }
-    ~FakeDiskutil() { qputenv("PATH", m_OldPath); }
-
-    void answer(const QString& deviceName, const QByteArray& output)
-    {
-        writeFile(m_Dir + "/" + deviceName + ".txt", output);
-    }
-    void answerWithFixture(const QString& deviceName, const QString& fixtureName)
-    {
-        answer(deviceName, readFile(sharedFixture("macos/" + fixtureName)));
-    }
-    QStringList arguments() const
-    {
-        return QString::fromUtf8(readFile(m_Dir + "/args")).split('\n', Qt::SkipEmptyParts);
-    }
-
-private:
-    QString m_Dir;
-    QByteArray m_OldPath;
-};
-
 QString fixtureText(const QString& name)
 {
     return DiskInfoParser::text(readFile(sharedFixture("macos/" + name)));
@@ -76,6 +38,7 @@ private slots:
     void sizeLineVariants();
     void textStopsAtZeroByte();
     void queriesRunDiskutil();
+    void slowToolDoesNotFreezeTheInterface();
     void missingToolGivesUnknown();
     void openExplorerHandsOverAFileAddress();
 };
@@ -130,10 +93,11 @@ void TestUtilDisk::textStopsAtZeroByte()
 
 void TestUtilDisk::queriesRunDiskutil()
 {
-    FakeDiskutil diskutil;
-    diskutil.answerWithFixture("disk3s1", "diskutil-info-usb-partition.txt");
-    diskutil.answerWithFixture("disk4", "diskutil-info-optical-dvd.txt");
-    diskutil.answerWithFixture("disk2s1", "diskutil-info-unmounted-efi.txt");
+    FakeTool diskutil("diskutil");
+    diskutil.onFixture("info /dev/disk3s1", sharedFixture("macos/diskutil-info-usb-partition.txt"));
+    diskutil.onFixture("info /dev/disk4", sharedFixture("macos/diskutil-info-optical-dvd.txt"));
+    diskutil.onFixture("info /dev/disk2s1", sharedFixture("macos/diskutil-info-unmounted-efi.txt"));
+    diskutil.otherwise(FakeTool::Reply{"Could not find disk\n", 1});
     QCOMPARE(Util::DiskSpaceTotal("/dev/disk3s1"), qint64(15720250368));
     QCOMPARE(Util::GetMountPoint("/dev/disk3s1"), QString("/Volumes/yhy"));
     QCOMPARE(Util::DiskSpaceTotal("/dev/disk4"), qint64(1561296896));
@@ -142,9 +106,21 @@ void TestUtilDisk::queriesRunDiskutil()
     QCOMPARE(Util::GetMountPoint("/dev/disk9"), QString());
     // The device reaches the tool as one argument, whatever it holds.
     Util::GetMountPoint("/dev/disk 5; echo");
-    const QStringList args = diskutil.arguments();
-    QCOMPARE(args.mid(0, 2), QStringList({"info", "/dev/disk3s1"}));
-    QCOMPARE(args.mid(args.size() - 2), QStringList({"info", "/dev/disk 5; echo"}));
+    const QList<QStringList> calls = diskutil.calls();
+    QCOMPARE(calls.first(), (QStringList{"info", "/dev/disk3s1"}));
+    QCOMPARE(calls.last(), (QStringList{"info", "/dev/disk 5; echo"}));
+}
+
+void TestUtilDisk::slowToolDoesNotFreezeTheInterface()
+{
+    FakeTool diskutil("diskutil");
+    diskutil.onFixture("info *", sharedFixture("macos/diskutil-info-usb-partition.txt"), 0, 600);
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(20);
+    QCOMPARE(Util::DiskSpaceTotal("/dev/disk3s1"), qint64(15720250368));
+    QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
 }
 
 void TestUtilDisk::missingToolGivesUnknown()

@@ -1,0 +1,211 @@
+#include "support/TestSupport.h"
+
+#include "services/Util.h"
+#include "shell/Languages.h"
+#include "shell/MainWindow.h"
+#include "widgets/CImageButton.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry {
+    QString context;
+    QString source;
+    QStringList forms; // one per plural form; one for an ordinary text
+    bool finished = false;
+};
+
+QString catalogueCode(int menuIndex)
+{
+    const QString file = Languages::menuEntry(menuIndex).file; // "/translations/qt_xx.qm"
+    return file.mid(file.lastIndexOf('_') + 1).chopped(3);
+}
+
+// The text of a <translation> element, or the texts of its <numerusform>
+// elements when the message has plural forms.
+QStringList readForms(QXmlStreamReader& xml)
+{
+    QString text;
+    QStringList forms;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("translation"))
+            break;
+        if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+            forms << xml.readElementText();
+        else if (xml.isCharacters())
+            text += xml.text();
+    }
+    return forms.isEmpty() ? QStringList{text} : forms;
+}
+
+QList<Entry> readCatalogue(const QString& path)
+{
+    QList<Entry> entries;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Entry entry;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            entry = Entry{context, QString(), QStringList(), false};
+        } else if (xml.name() == QLatin1String("source")) {
+            entry.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            entry.finished = xml.attributes().value("type").isEmpty();
+            entry.forms = readForms(xml);
+            entries << entry;
+        }
+    }
+    if (xml.hasError())
+        entries.clear();
+    return entries;
+}
+
+QString edges(const QString& text)
+{
+    static const QRegularExpression leading("^[ \\n]*"), trailing("[ \\n]*$");
+    return leading.match(text).captured() + '|' + trailing.match(text).captured();
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression("%(\\d+|n)").globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+bool hasAccelerator(const QString& text)
+{
+    QString plain = text;
+    plain.remove("&&");
+    return plain.contains(QRegularExpression("&\\w", QRegularExpression::UseUnicodePropertiesOption));
+}
+
+// What a finished translation fails to keep of its source, or nothing.
+QString shapeProblem(const QString& source, const QString& translation)
+{
+    if (edges(source) != edges(translation))
+        return "leading or trailing blanks";
+    if (source.count('\n') != translation.count('\n'))
+        return "line breaks";
+    if (placeholders(source) != placeholders(translation))
+        return "placeholders";
+    if (hasAccelerator(source) && !hasAccelerator(translation))
+        return "accelerator";
+    return QString();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void finishedEntriesKeepTheShapeOfTheirSource_data();
+    void finishedEntriesKeepTheShapeOfTheirSource();
+    void englishEntriesAreTheirSources();
+    void compiledCataloguesTranslateTheHomeWindow_data();
+    void compiledCataloguesTranslateTheHomeWindow();
+    void languageMenuRelabelsTheHomeWindow();
+};
+
+void TestTranslations::finishedEntriesKeepTheShapeOfTheirSource_data()
+{
+    QTest::addColumn<QString>("code");
+    for (int i = 0; i < Languages::count(); ++i)
+        QTest::newRow(qPrintable(catalogueCode(i))) << catalogueCode(i);
+}
+
+void TestTranslations::finishedEntriesKeepTheShapeOfTheirSource()
+{
+    QFETCH(QString, code);
+    const QList<Entry> entries =
+        readCatalogue(QString(QUILLMERE_SOURCE_DIR) + "/resources/translations/qt_" + code + ".ts");
+    QVERIFY2(!entries.isEmpty(), "the catalogue is missing, empty or not well-formed");
+    QStringList problems;
+    for (const Entry& entry : entries) {
+        if (!entry.finished)
+            continue;
+        for (const QString& form : entry.forms) {
+            const QString problem = shapeProblem(entry.source, form);
+            if (!problem.isEmpty())
+                problems << QString("%1 %2: %3 -> %4").arg(entry.context, problem, entry.source, form);
+        }
+        if (entry.forms.isEmpty() || entry.forms.contains(QString()))
+            problems << QString("%1: finished but empty: %2").arg(entry.context, entry.source);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+void TestTranslations::englishEntriesAreTheirSources()
+{
+    const QList<Entry> entries = readCatalogue(QString(QUILLMERE_SOURCE_DIR) + "/resources/translations/qt_en.ts");
+    QVERIFY(!entries.isEmpty());
+    for (const Entry& entry : entries) {
+        if (!entry.finished)
+            continue;
+        for (const QString& form : entry.forms)
+            QCOMPARE(form, entry.source);
+    }
+}
+
+void TestTranslations::compiledCataloguesTranslateTheHomeWindow_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("english");
+    for (int i = 0; i < Languages::count(); ++i)
+        QTest::newRow(qPrintable(catalogueCode(i))) << Languages::menuEntry(i).file << (i == 0);
+}
+
+void TestTranslations::compiledCataloguesTranslateTheHomeWindow()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, english);
+    QTranslator translator;
+    QVERIFY2(translator.load(Util::GetCurrentExePath() + file), qPrintable(file));
+    const char* captions[] = {"Burn", "Extract", "Create", "Edit", "Copy Disk", "Help(&H)", "Exit(&E)"};
+    for (const char* caption : captions) {
+        const QString translated = translator.translate("MainWindow", caption);
+        QVERIFY2(!translated.isEmpty(), caption);
+        if (english)
+            QCOMPARE(translated, QString(caption));
+        else
+            QVERIFY2(translated != QString(caption), caption);
+    }
+    // Shortcut texts and the help address stay as they are in every language.
+    QCOMPARE(translator.translate("MainWindow", "CTRL+H"), QString("CTRL+H"));
+    QCOMPARE(translator.translate("MainWindow", "https://quillmere.app/help"), QString("https://quillmere.app/help"));
+}
+
+void TestTranslations::languageMenuRelabelsTheHomeWindow()
+{
+    MainWindow window;
+    auto* burn = window.findChild<CImageButton*>("burn");
+    auto* edit = window.findChild<CImageButton*>("edit");
+    window.onGerman();
+    QCOMPARE(burn->text(), QString("Brennen"));
+    QCOMPARE(edit->secondText().count('\n'), 2);
+    window.onChinese();
+    QCOMPARE(burn->text(), QString::fromUtf8("刻录"));
+    window.onEnglish();
+    QCOMPARE(burn->text(), QString("Burn"));
+    QCOMPARE(edit->secondText(), QString("\n Add, delete, rename \n content in ISO file"));
+}
+
+QUILLMERE_TEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Das Archivprogramm 7z konnte nicht gestartet werden (%1), daher wurde nichts extrahiert. Prüfen Sie, ob das Programm 7z im Ordner „7z“ der Anwendung liegt, und extrahieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>Das Archivprogramm 7z wurde beim Extrahieren aus %1 unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>Das Extrahieren aus %1 ist nicht gelungen.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>Das Archivprogramm meldete: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>Das Archivprogramm wurde mit dem Exitcode %1 beendet.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Prüfen Sie, ob der Zielordner beschreibbar ist und genügend freien Speicher hat, und extrahieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Was bereits extrahiert wurde, liegt in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>Das Archivprogramm hat nicht extrahiert: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Diese Einträge konnten nicht nach %1 gelegt werden, weil dort ein Eintrag anderer Art (eine Datei statt eines Ordners oder ein Ordner statt einer Datei) denselben Namen hat: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Ihre extrahierten Kopien liegen in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Das Archivprogramm 7z konnte nicht gestartet werden (%1), daher konnte das Image %2 nicht gelesen werden. Prüfen Sie, ob das Programm 7z im Ordner „7z“ der Anwendung liegt, und laden Sie das Image dann erneut.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>Das Archivprogramm 7z wurde beim Lesen von %1 unerwartet beendet. Laden Sie das Image erneut; geschieht das wieder, ist die Datei möglicherweise beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Die Datei %1 konnte nicht als Disc-Image gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Wählen Sie eine vollständige und lesbare ISO-Image-Datei und laden Sie sie dann erneut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(und %n weiterer)</numerusform>
+            <numerusform>(und %n weitere)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>The archive tool 7z stopped unexpectedly while extracting from %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>Extracting from %1 did not succeed.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>The archive tool reported: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>The archive tool ended with exit code %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Check that the destination folder can be written to and has enough free space, then extract again.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>What was extracted is kept in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>The archive tool did not extract: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Their extracted copies are kept in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>The file %1 could not be read as a disc image.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Choose an ISO image file that is complete and readable, then load it again.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(and %n more)</numerusform>
+            <numerusform>(and %n more)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

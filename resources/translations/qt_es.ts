@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>No se pudo iniciar la herramienta de archivo 7z (%1), por lo que no se extrajo nada. Compruebe que el programa 7z está en la carpeta «7z» de la aplicación y vuelva a extraer.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>La herramienta de archivo 7z se detuvo inesperadamente al extraer de %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>La extracción de %1 no se completó.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>La herramienta de archivo informó: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>La herramienta de archivo terminó con el código de salida %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Compruebe que se puede escribir en la carpeta de destino y que tiene suficiente espacio libre y vuelva a extraer.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Lo que se extrajo se conserva en %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>La herramienta de archivo no extrajo: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Estos elementos no se pudieron colocar en %1 porque allí hay un elemento de otro tipo (un archivo en lugar de una carpeta, o una carpeta en lugar de un archivo) con el mismo nombre: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Sus copias extraídas se conservan en %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>No se pudo iniciar la herramienta de archivo 7z (%1), por lo que no se pudo leer la imagen %2. Compruebe que el programa 7z está en la carpeta «7z» de la aplicación y vuelva a cargar la imagen.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>La herramienta de archivo 7z se detuvo inesperadamente al leer %1. Vuelva a cargar la imagen; si vuelve a ocurrir, puede que el archivo esté dañado.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>No se pudo leer el archivo %1 como imagen de disco.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Elija un archivo de imagen ISO completo y legible y vuelva a cargarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(y %n más)</numerusform>
+            <numerusform>(y %n más)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

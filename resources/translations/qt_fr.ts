@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Impossible de lancer l’outil d’archivage 7z (%1), rien n’a donc été extrait. Vérifiez que le programme 7z se trouve dans le dossier «&#xa0;7z&#xa0;» de l’application, puis relancez l’extraction.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>L’outil d’archivage 7z s’est arrêté de façon inattendue pendant l’extraction depuis %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>L’extraction depuis %1 a échoué.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>L’outil d’archivage a signalé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>L’outil d’archivage s’est terminé avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Vérifiez que le dossier de destination est accessible en écriture et dispose de suffisamment d’espace libre, puis relancez l’extraction.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Ce qui a été extrait se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>L’outil d’archivage n’a pas extrait&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Ces éléments n’ont pas pu être placés dans %1, car un élément d’un autre type (un fichier au lieu d’un dossier, ou un dossier au lieu d’un fichier) y porte le même nom&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Leurs copies extraites se trouvent dans %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Impossible de lancer l’outil d’archivage 7z (%1), l’image %2 n’a donc pas pu être lue. Vérifiez que le programme 7z se trouve dans le dossier «&#xa0;7z&#xa0;» de l’application, puis rechargez l’image.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>L’outil d’archivage 7z s’est arrêté de façon inattendue pendant la lecture de %1. Rechargez l’image&#xa0;; si le problème se reproduit, le fichier est peut-être endommagé.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Le fichier %1 n’a pas pu être lu comme image disque.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Choisissez un fichier image ISO complet et lisible, puis chargez-le à nouveau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(et %n autre)</numerusform>
+            <numerusform>(et %n autres)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Impossibile avviare lo strumento di archiviazione 7z (%1), quindi non è stato estratto nulla. Verifica che il programma 7z si trovi nella cartella «7z» dell’applicazione, poi ripeti l’estrazione.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>Lo strumento di archiviazione 7z si è interrotto inaspettatamente durante l’estrazione da %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>L’estrazione da %1 non è riuscita.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>Lo strumento di archiviazione ha segnalato: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>Lo strumento di archiviazione è terminato con il codice di uscita %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Verifica che la cartella di destinazione sia scrivibile e abbia spazio libero sufficiente, poi ripeti l’estrazione.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Ciò che è stato estratto si trova in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>Lo strumento di archiviazione non ha estratto: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Questi elementi non sono stati inseriti in %1 perché lì un elemento di tipo diverso (un file invece di una cartella o una cartella invece di un file) ha lo stesso nome: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Le loro copie estratte si trovano in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Impossibile avviare lo strumento di archiviazione 7z (%1), quindi non è stato possibile leggere l’immagine %2. Verifica che il programma 7z si trovi nella cartella «7z» dell’applicazione, poi ricarica l’immagine.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>Lo strumento di archiviazione 7z si è interrotto inaspettatamente durante la lettura di %1. Ricarica l’immagine; se succede di nuovo, il file potrebbe essere danneggiato.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Impossibile leggere il file %1 come immagine disco.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Scegli un file immagine ISO completo e leggibile, poi caricalo di nuovo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(e %n altro)</numerusform>
+            <numerusform>(e altri %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

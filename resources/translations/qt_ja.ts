@@ -2,6 +2,71 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>アーカイブツール 7z を起動できなかったため (%1)、何も抽出されませんでした。7z プログラムがアプリケーションの「7z」フォルダにあるか確認してから、もう一度抽出してください。</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>%1 からの抽出中にアーカイブツール 7z が予期せず停止しました。</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>%1 からの抽出に失敗しました。</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>アーカイブツールの報告: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>アーカイブツールは終了コード %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>保存先フォルダに書き込めること、空き容量が十分にあることを確認してから、もう一度抽出してください。</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>抽出済みの内容は %1 に残っています。</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>アーカイブツールで抽出できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>次の項目は %1 に置けませんでした。種類の異なる同名の項目 (フォルダではなくファイル、またはファイルではなくフォルダ) がすでにあります: %2。</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>抽出されたコピーは %1 に残っています。</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>アーカイブツール 7z を起動できなかったため (%1)、イメージ %2 を読み込めませんでした。7z プログラムがアプリケーションの「7z」フォルダにあるか確認してから、イメージをもう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>%1 の読み込み中にアーカイブツール 7z が予期せず停止しました。イメージをもう一度読み込んでください。繰り返し起きる場合は、ファイルが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>ファイル %1 をディスクイメージとして読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>完全で読み取り可能な ISO イメージファイルを選んで、もう一度読み込んでください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(ほか %n 件)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

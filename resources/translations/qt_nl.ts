@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Het archiefprogramma 7z kon niet worden gestart (%1), dus er is niets uitgepakt. Controleer of het programma 7z in de map ‘7z’ van de app staat, en pak daarna opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>Het archiefprogramma 7z is onverwacht gestopt tijdens het uitpakken uit %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>Uitpakken uit %1 is niet gelukt.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>Het archiefprogramma meldde: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>Het archiefprogramma is gestopt met afsluitcode %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Controleer of je naar de doelmap kunt schrijven en of die genoeg vrije ruimte heeft, en pak daarna opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Wat al is uitgepakt, staat in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>Het archiefprogramma heeft niet uitgepakt: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Deze items konden niet in %1 worden gezet, omdat daar een item van een andere soort (een bestand in plaats van een map, of een map in plaats van een bestand) dezelfde naam heeft: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Hun uitgepakte kopieën staan in %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Het archiefprogramma 7z kon niet worden gestart (%1), dus het image %2 kon niet worden gelezen. Controleer of het programma 7z in de map ‘7z’ van de app staat, en laad het image daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>Het archiefprogramma 7z is onverwacht gestopt tijdens het lezen van %1. Laad het image opnieuw; als dit weer gebeurt, is het bestand mogelijk beschadigd.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Het bestand %1 kon niet als schijfimage worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Kies een volledig en leesbaar ISO-imagebestand en laad het daarna opnieuw.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(en nog %n)</numerusform>
+            <numerusform>(en nog %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

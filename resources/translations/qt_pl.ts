@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Nie udało się uruchomić programu archiwizującego 7z (%1), więc niczego nie wypakowano. Sprawdź, czy program 7z znajduje się w folderze „7z” aplikacji, a następnie wypakuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>Program archiwizujący 7z nieoczekiwanie przerwał wypakowywanie z %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>Wypakowywanie z %1 nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>Program archiwizujący zgłosił: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>Program archiwizujący zakończył działanie z kodem wyjścia %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Sprawdź, czy folder docelowy jest zapisywalny i ma wystarczająco dużo wolnego miejsca, a następnie wypakuj ponownie.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>To, co zostało wypakowane, znajduje się w %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>Program archiwizujący nie wypakował: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Tych elementów nie można było umieścić w %1, ponieważ znajduje się tam element innego rodzaju (plik zamiast folderu lub folder zamiast pliku) o tej samej nazwie: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Ich wypakowane kopie znajdują się w %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Nie udało się uruchomić programu archiwizującego 7z (%1), więc nie można było odczytać obrazu %2. Sprawdź, czy program 7z znajduje się w folderze „7z” aplikacji, a następnie wczytaj obraz ponownie.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>Program archiwizujący 7z nieoczekiwanie przerwał odczyt %1. Wczytaj obraz ponownie; jeśli sytuacja się powtórzy, plik może być uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Nie udało się odczytać pliku %1 jako obrazu płyty.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Wybierz kompletny i czytelny plik obrazu ISO, a następnie wczytaj go ponownie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(i %n inny)</numerusform>
+            <numerusform>(i %n inne)</numerusform>
+            <numerusform>(i %n innych)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Não foi possível iniciar a ferramenta de arquivamento 7z (%1), por isso nada foi extraído. Verifique se o programa 7z está na pasta “7z” do aplicativo e extraia novamente.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>A ferramenta de arquivamento 7z parou inesperadamente ao extrair de %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>A extração de %1 não foi concluída.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>A ferramenta de arquivamento informou: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>A ferramenta de arquivamento terminou com o código de saída %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Verifique se a pasta de destino permite gravação e tem espaço livre suficiente e extraia novamente.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>O que foi extraído está em %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>A ferramenta de arquivamento não extraiu: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Estes itens não puderam ser colocados em %1 porque lá existe um item de outro tipo (um arquivo em vez de uma pasta, ou uma pasta em vez de um arquivo) com o mesmo nome: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>As cópias extraídas deles estão em %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Não foi possível iniciar a ferramenta de arquivamento 7z (%1), por isso a imagem %2 não pôde ser lida. Verifique se o programa 7z está na pasta “7z” do aplicativo e carregue a imagem novamente.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>A ferramenta de arquivamento 7z parou inesperadamente ao ler %1. Carregue a imagem novamente; se isso acontecer de novo, o arquivo pode estar danificado.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Não foi possível ler o arquivo %1 como imagem de disco.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Escolha um arquivo de imagem ISO completo e legível e carregue-o novamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(e mais %n)</numerusform>
+            <numerusform>(e mais %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

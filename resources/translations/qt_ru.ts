@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Не удалось запустить архиватор 7z (%1), поэтому ничего не извлечено. Проверьте, что программа 7z находится в папке «7z» приложения, затем повторите извлечение.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>Архиватор 7z неожиданно остановился при извлечении из %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>Не удалось извлечь из %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>Сообщение архиватора: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>Архиватор завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Проверьте, что в папку назначения можно записывать и в ней достаточно свободного места, затем повторите извлечение.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Извлечённое сохранено в %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>Архиватор не извлёк: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>Эти элементы не удалось поместить в %1, потому что там есть элемент другого вида с тем же именем (файл вместо папки или папка вместо файла): %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Их извлечённые копии сохранены в %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Не удалось запустить архиватор 7z (%1), поэтому образ %2 не удалось прочитать. Проверьте, что программа 7z находится в папке «7z» приложения, затем загрузите образ снова.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>Архиватор 7z неожиданно остановился при чтении %1. Загрузите образ снова; если это повторится, файл, возможно, повреждён.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Не удалось прочитать файл %1 как образ диска.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Выберите полный и читаемый файл образа ISO, затем загрузите его снова.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(и ещё %n)</numerusform>
+            <numerusform>(и ещё %n)</numerusform>
+            <numerusform>(и ещё %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>Arkivverktyget 7z kunde inte startas (%1), så inget extraherades. Kontrollera att programmet 7z ligger i programmets mapp ”7z” och extrahera sedan igen.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>Arkivverktyget 7z avbröts oväntat vid extrahering från %1.</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>Extraheringen från %1 lyckades inte.</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>Arkivverktyget rapporterade: %1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>Arkivverktyget avslutades med slutkod %1.</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>Kontrollera att målmappen är skrivbar och har tillräckligt med ledigt utrymme och extrahera sedan igen.</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>Det som har extraherats finns kvar i %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>Arkivverktyget extraherade inte: %1.</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>De här objekten kunde inte placeras i %1 eftersom ett objekt av annat slag (en fil i stället för en mapp eller en mapp i stället för en fil) har samma namn där: %2.</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>Deras extraherade kopior finns kvar i %1.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>Arkivverktyget 7z kunde inte startas (%1), så avbildningen %2 kunde inte läsas. Kontrollera att programmet 7z ligger i programmets mapp ”7z” och läs sedan in avbildningen igen.</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>Arkivverktyget 7z avbröts oväntat vid läsning av %1. Läs in avbildningen igen; om det händer igen kan filen vara skadad.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>Filen %1 kunde inte läsas som en skivavbildning.</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>Välj en ISO-avbildningsfil som är fullständig och läsbar och läs sedan in den igen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(och %n till)</numerusform>
+            <numerusform>(och %n till)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

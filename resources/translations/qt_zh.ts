@@ -2,6 +2,71 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh">
 <context>
+    <name>CPage2</name>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
+        <translation>无法启动压缩工具 7z（%1），因此未提取任何内容。请检查 7z 程序是否位于应用程序的“7z”文件夹中，然后重新提取。</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
+        <translation>压缩工具 7z 在从 %1 提取时意外停止。</translation>
+    </message>
+    <message>
+        <source>Extracting from %1 did not succeed.</source>
+        <translation>从 %1 提取未成功。</translation>
+    </message>
+    <message>
+        <source>The archive tool reported: %1</source>
+        <translation>压缩工具报告：%1</translation>
+    </message>
+    <message>
+        <source>The archive tool ended with exit code %1.</source>
+        <translation>压缩工具结束，退出代码为 %1。</translation>
+    </message>
+    <message>
+        <source>Check that the destination folder can be written to and has enough free space, then extract again.</source>
+        <translation>请检查目标文件夹是否可写且有足够的可用空间，然后重新提取。</translation>
+    </message>
+    <message>
+        <source>What was extracted is kept in %1.</source>
+        <translation>已提取的内容保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The archive tool did not extract: %1.</source>
+        <translation>压缩工具未能提取：%1。</translation>
+    </message>
+    <message>
+        <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
+        <translation>这些项目无法放入 %1，因为那里已有同名但类型不同的项目（是文件而不是文件夹，或是文件夹而不是文件）：%2。</translation>
+    </message>
+    <message>
+        <source>Their extracted copies are kept in %1.</source>
+        <translation>它们提取出的副本保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
+        <translation>无法启动压缩工具 7z（%1），因此无法读取镜像 %2。请检查 7z 程序是否位于应用程序的“7z”文件夹中，然后重新加载镜像。</translation>
+    </message>
+    <message>
+        <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>
+        <translation>压缩工具 7z 在读取 %1 时意外停止。请重新加载镜像；如果再次出现此问题，该文件可能已损坏。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read as a disc image.</source>
+        <translation>无法将文件 %1 作为光盘镜像读取。</translation>
+    </message>
+    <message>
+        <source>Choose an ISO image file that is complete and readable, then load it again.</source>
+        <translation>请选择一个完整且可读的 ISO 镜像文件，然后重新加载。</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(另有 %n 项)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>English</source>

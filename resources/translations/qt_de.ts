@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>Über Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere brennt ISO-Images auf USB-Sticks und Discs, extrahiert ihren Inhalt, erstellt neue Images aus Dateien und Ordnern, bearbeitet vorhandene Images und kopiert Discs in Image-Dateien.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Die Quillmere-Entwickler. Alle Rechte vorbehalten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Besuchen Sie die offizielle Website: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Bitte geben Sie den Namen ein:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -65,6 +91,39 @@
             <numerusform>(und %n weiterer)</numerusform>
             <numerusform>(und %n weitere)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -207,6 +266,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Bitte ziehen Sie das Symbol zuerst in den Ordner „Programme“!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Alle Dateien(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
     </message>
 </context>
 </TS>

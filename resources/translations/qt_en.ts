@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>About Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Please visit offical site: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Please input the name:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -65,6 +91,39 @@
             <numerusform>(and %n more)</numerusform>
             <numerusform>(and %n more)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
@@ -207,6 +266,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Please drag the icon to Application folder first!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Open Files</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Any Files(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>Acerca de Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere graba imágenes ISO en unidades USB y discos, extrae su contenido, crea imágenes nuevas a partir de archivos y carpetas, edita imágenes existentes y copia discos en archivos de imagen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Los desarrolladores de Quillmere. Todos los derechos reservados.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visite el sitio oficial: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Introduzca el nombre:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -65,6 +91,39 @@
             <numerusform>(y %n más)</numerusform>
             <numerusform>(y %n más)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -207,6 +266,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>¡Primero arrastre el icono a la carpeta Aplicaciones!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir archivos</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Todos los archivos(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
     </message>
 </context>
 </TS>

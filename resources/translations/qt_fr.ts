@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>À propos de Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere grave des images ISO sur des clés USB et des disques, en extrait le contenu, crée de nouvelles images à partir de fichiers et de dossiers, modifie des images existantes et copie des disques dans des fichiers image.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Les développeurs de Quillmere. Tous droits réservés.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visitez le site officiel&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Saisissez le nom&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -65,6 +91,39 @@
             <numerusform>(et %n autre)</numerusform>
             <numerusform>(et %n autres)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Voir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -207,6 +266,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Veuillez d’abord faire glisser l’icône dans le dossier Applications&#xa0;!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Tous les fichiers(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>Informazioni su Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere masterizza immagini ISO su unità USB e dischi, ne estrae il contenuto, crea nuove immagini da file e cartelle, modifica immagini esistenti e copia dischi in file immagine.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Gli sviluppatori di Quillmere. Tutti i diritti riservati.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visita il sito ufficiale: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Inserisci il nome:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -65,6 +91,39 @@
             <numerusform>(e %n altro)</numerusform>
             <numerusform>(e altri %n)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -207,6 +266,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Trascina prima l’icona nella cartella Applicazioni!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Seleziona file</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Tutti i file(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Seleziona cartella</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salva file</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>Quillmere について</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere は、ISO イメージを USB ドライブやディスクに書き込み、内容を抽出し、ファイルやフォルダから新しいイメージを作成し、既存のイメージを編集し、ディスクをイメージファイルにコピーします。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Quillmere 開発者. All rights reserved.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>公式サイト: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>名前を入力してください:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -64,6 +90,39 @@
         <translation>
             <numerusform>(ほか %n 件)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダを開く</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -206,6 +265,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>先にアイコンを「アプリケーション」フォルダにドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>すべてのファイル(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダを選択</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>ファイルを保存</translation>
     </message>
 </context>
 </TS>

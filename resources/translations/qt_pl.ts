@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>O programie Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere nagrywa obrazy ISO na dyski USB i płyty, wypakowuje ich zawartość, tworzy nowe obrazy z plików i folderów, edytuje istniejące obrazy i kopiuje płyty do plików obrazów.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Twórcy Quillmere. Wszelkie prawa zastrzeżone.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Odwiedź oficjalną stronę: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Wpisz nazwę:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -66,6 +92,39 @@
             <numerusform>(i %n inne)</numerusform>
             <numerusform>(i %n innych)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -208,6 +267,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Najpierw przeciągnij ikonę do folderu Aplikacje!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Otwórz pliki</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Wszystkie pliki(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Zapisz plik</translation>
     </message>
 </context>
 </TS>

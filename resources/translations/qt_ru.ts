@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>О программе Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere записывает образы ISO на USB-накопители и диски, извлекает их содержимое, создаёт новые образы из файлов и папок, редактирует существующие образы и копирует диски в файлы образов.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Разработчики Quillmere. Все права защищены.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Посетите официальный сайт: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Введите имя:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -66,6 +92,39 @@
             <numerusform>(и ещё %n)</numerusform>
             <numerusform>(и ещё %n)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -208,6 +267,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Сначала перетащите значок в папку «Программы»!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Открыть файлы</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Все файлы(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Выбрать папку</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>Om Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere bränner ISO-avbildningar till USB-enheter och skivor, extraherar deras innehåll, skapar nya avbildningar från filer och mappar, redigerar befintliga avbildningar och kopierar skivor till avbildningsfiler.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Copyright &amp;copy; 2026 Quillmeres utvecklare. Med ensamrätt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Besök den officiella webbplatsen: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>Ange namnet:</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -65,6 +91,39 @@
             <numerusform>(och %n till)</numerusform>
             <numerusform>(och %n till)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppa</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Öppna mapp</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -207,6 +266,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>Dra först symbolen till mappen Program!</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Öppna filer</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>Alla filer(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Välj mapp</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Spara fil</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh">
 <context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillmere</source>
+        <translation>关于 Quillmere</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Quillmere 可以将 ISO 镜像刻录到 U 盘和光盘，提取镜像内容，用文件和文件夹创建新镜像，编辑现有镜像，并将光盘复制为镜像文件。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;版权所有 &amp;copy; 2026 Quillmere 开发者。保留所有权利。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>请访问官方网站: </translation>
+    </message>
+</context>
+<context>
+    <name>CInputDialog</name>
+    <message>
+        <source>Please input the name:</source>
+        <translation>请输入名称：</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
@@ -64,6 +90,39 @@
         <translation>
             <numerusform>(另有 %n 项)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -206,6 +265,30 @@
     <message>
         <source>Please drag the icon to Application folder first!</source>
         <translation>请先将图标拖到“应用程序”文件夹中！</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>Any Files(*)</source>
+        <translation>所有文件(*)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
     </message>
 </context>
 </TS>

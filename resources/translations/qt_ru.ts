@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Quillmere burns ISO images to USB drives and discs, extracts their content, creates new images from files and folders, edits existing images and copies discs to image files.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Quillmere записывает образы ISO на USB-накопители и диски, извлекает их содержимое, создаёт новые образы из файлов и папок, редактирует существующие образы и копирует диски в файлы образов.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Quillmere записывает образы ISO на USB-накопители и диски, извлекает их содержимое, создаёт образы из файлов и папок, редактирует образы и копирует диски в файлы образов.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Copyright &amp;copy; 2026 The Quillmere developers. All rights reserved.&lt;/p&gt;</source>

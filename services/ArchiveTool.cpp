@@ -37,3 +37,14 @@ QStringList ArchiveTool::unpackToDriveArgs(const QString& mountPoint, const QStr
     args << "-y" << "-o" + mountPoint + "/" << iso;
     return args;
 }
+
+QStringList ArchiveTool::redrawParts(const QString& line)
+{
+    QStringList parts;
+    const QStringList pieces = line.split('\b', Qt::SkipEmptyParts);
+    for (const QString& piece : pieces) {
+        if (!piece.trimmed().isEmpty())
+            parts << piece;
+    }
+    return parts;
+}

@@ -23,4 +23,11 @@ public:
     // The whole image onto a USB drive's volume; excludeWim leaves out
     // install.wim (split separately when it is too large for FAT32).
     static QStringList unpackToDriveArgs(const QString& mountPoint, const QString& iso, bool excludeWim);
+
+    // 7z redraws its "-bsp2" progress with backspaces and blanks, so one
+    // delivered line can hold several redraws (and text that followed
+    // them, such as "--"). Returns the line cut at every run of
+    // backspaces, blank parts left out: each part reads like a line of its
+    // own, e.g. " 71% 3 - sub/huge.bin".
+    static QStringList redrawParts(const QString& line);
 };

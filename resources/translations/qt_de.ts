@@ -31,7 +31,7 @@
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
-        <translation>Das Archivprogramm 7z konnte nicht gestartet werden (%1), daher wurde nichts extrahiert. Prüfen Sie, ob das Programm 7z im Ordner „7z“ der Anwendung liegt, und extrahieren Sie dann erneut.</translation>
+        <translation>Das Archivprogramm 7z ließ sich nicht starten (%1), es wurde nichts extrahiert. Prüfen Sie, ob 7z im Ordner „7z“ der Anwendung liegt, und extrahieren Sie erneut.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Das Archivprogramm 7z konnte nicht gestartet werden (%1), daher konnte das Image %2 nicht gelesen werden. Prüfen Sie, ob das Programm 7z im Ordner „7z“ der Anwendung liegt, und laden Sie das Image dann erneut.</translation>
+        <translation>Das Archivprogramm 7z ließ sich nicht starten (%1), das Image %2 wurde nicht gelesen. Prüfen Sie, ob 7z im Ordner „7z“ der Anwendung liegt, und laden Sie das Image erneut.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
-        <translation>Estos elementos no se pudieron colocar en %1 porque allí hay un elemento de otro tipo (un archivo en lugar de una carpeta, o una carpeta en lugar de un archivo) con el mismo nombre: %2.</translation>
+        <translation>Estos elementos no se pudieron colocar en %1 porque allí hay otro de distinto tipo (un archivo en vez de una carpeta, o al revés) con el mismo nombre: %2.</translation>
     </message>
     <message>
         <source>Their extracted copies are kept in %1.</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>No se pudo iniciar la herramienta de archivo 7z (%1), por lo que no se pudo leer la imagen %2. Compruebe que el programa 7z está en la carpeta «7z» de la aplicación y vuelva a cargar la imagen.</translation>
+        <translation>No se pudo iniciar la herramienta de archivo 7z (%1) y no se pudo leer la imagen %2. Compruebe que 7z está en la carpeta «7z» de la aplicación y vuelva a cargar la imagen.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

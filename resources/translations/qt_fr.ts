@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Impossible de lancer l’outil d’archivage 7z (%1), l’image %2 n’a donc pas pu être lue. Vérifiez que le programme 7z se trouve dans le dossier «&#xa0;7z&#xa0;» de l’application, puis rechargez l’image.</translation>
+        <translation>Impossible de lancer l’outil d’archivage 7z (%1), l’image %2 n’a pas pu être lue. Vérifiez que 7z se trouve dans le dossier «&#xa0;7z&#xa0;» de l’application, puis rechargez l’image.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

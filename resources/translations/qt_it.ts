@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Impossibile avviare lo strumento di archiviazione 7z (%1), quindi non è stato possibile leggere l’immagine %2. Verifica che il programma 7z si trovi nella cartella «7z» dell’applicazione, poi ricarica l’immagine.</translation>
+        <translation>Impossibile avviare lo strumento di archiviazione 7z (%1): l’immagine %2 non è stata letta. Verifica che 7z si trovi nella cartella «7z» dell’applicazione, poi ricarica l’immagine.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>アーカイブツール 7z を起動できなかったため (%1)、イメージ %2 を読み込めませんでした。7z プログラムがアプリケーションの「7z」フォルダにあるか確認してから、イメージをもう一度読み込んでください。</translation>
+        <translation>7z を起動できなかったため (%1)、イメージ %2 を読み込めませんでした。アプリケーションの「7z」フォルダに 7z があるか確認して、イメージを読み込み直してください。</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>These entries could not be put into %1 because an entry of another kind (a file instead of a folder, or a folder instead of a file) has the same name there: %2.</source>
-        <translation>Deze items konden niet in %1 worden gezet, omdat daar een item van een andere soort (een bestand in plaats van een map, of een map in plaats van een bestand) dezelfde naam heeft: %2.</translation>
+        <translation>Deze items konden niet in %1 worden gezet, omdat daar een item van een andere soort (een bestand in plaats van een map, of andersom) dezelfde naam heeft: %2.</translation>
     </message>
     <message>
         <source>Their extracted copies are kept in %1.</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Het archiefprogramma 7z kon niet worden gestart (%1), dus het image %2 kon niet worden gelezen. Controleer of het programma 7z in de map ‘7z’ van de app staat, en laad het image daarna opnieuw.</translation>
+        <translation>Het archiefprogramma 7z kon niet worden gestart (%1), dus het image %2 is niet gelezen. Controleer of 7z in de map ‘7z’ van de app staat en laad het image opnieuw.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -31,7 +31,7 @@
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
-        <translation>Nie udało się uruchomić programu archiwizującego 7z (%1), więc niczego nie wypakowano. Sprawdź, czy program 7z znajduje się w folderze „7z” aplikacji, a następnie wypakuj ponownie.</translation>
+        <translation>Nie udało się uruchomić programu 7z (%1), więc niczego nie wypakowano. Sprawdź, czy 7z jest w folderze „7z” aplikacji, i wypakuj ponownie.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Nie udało się uruchomić programu archiwizującego 7z (%1), więc nie można było odczytać obrazu %2. Sprawdź, czy program 7z znajduje się w folderze „7z” aplikacji, a następnie wczytaj obraz ponownie.</translation>
+        <translation>Nie udało się uruchomić programu 7z (%1), więc nie odczytano obrazu %2. Sprawdź, czy 7z jest w folderze „7z” aplikacji, i wczytaj obraz ponownie.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Não foi possível iniciar a ferramenta de arquivamento 7z (%1), por isso a imagem %2 não pôde ser lida. Verifique se o programa 7z está na pasta “7z” do aplicativo e carregue a imagem novamente.</translation>
+        <translation>Não foi possível iniciar a ferramenta 7z (%1), por isso a imagem %2 não pôde ser lida. Verifique se o 7z está na pasta “7z” do aplicativo e carregue a imagem novamente.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

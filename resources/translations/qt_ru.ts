@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>Не удалось запустить архиватор 7z (%1), поэтому образ %2 не удалось прочитать. Проверьте, что программа 7z находится в папке «7z» приложения, затем загрузите образ снова.</translation>
+        <translation>Не удалось запустить архиватор 7z (%1), образ %2 не прочитан. Проверьте, что программа 7z находится в папке «7z» приложения, и загрузите образ снова.</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -31,7 +31,7 @@
     <name>CPage2</name>
     <message>
         <source>The archive tool 7z could not be started (%1), so nothing was extracted. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then extract again.</source>
-        <translation>无法启动压缩工具 7z（%1），因此未提取任何内容。请检查 7z 程序是否位于应用程序的“7z”文件夹中，然后重新提取。</translation>
+        <translation>无法启动压缩工具 7z (%1)，因此未提取任何内容。请检查 7z 程序是否位于应用程序的“7z”文件夹中，然后重新提取。</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while extracting from %1.</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The archive tool 7z could not be started (%1), so the image %2 could not be read. Check that the 7z program lies in the folder &quot;7z&quot; of the application, then load the image again.</source>
-        <translation>无法启动压缩工具 7z（%1），因此无法读取镜像 %2。请检查 7z 程序是否位于应用程序的“7z”文件夹中，然后重新加载镜像。</translation>
+        <translation>无法启动压缩工具 7z (%1)，因此无法读取镜像 %2。请检查 7z 程序是否位于应用程序的“7z”文件夹中，然后重新加载镜像。</translation>
     </message>
     <message>
         <source>The archive tool 7z stopped unexpectedly while reading %1. Load the image again; if this happens again, the file may be damaged.</source>

@@ -94,6 +94,23 @@ void ScreenshotContext::releaseAway()
     settle();
 }
 
+void ScreenshotContext::click(QWidget& control)
+{
+    pressOn(control);
+    if (!m_PressedWindow)
+        return;
+    const QPoint global = control.mapToGlobal(control.rect().center());
+    QTest::mouseRelease(m_PressedWindow, Qt::LeftButton, Qt::NoModifier, m_PressedWindow->mapFromGlobal(global));
+    m_ButtonDown = false;
+    m_PressedWindow = nullptr;
+    settle();
+}
+
+void ScreenshotContext::answer(const QList<ModalAnswerer::Answer>& answers)
+{
+    m_Answerer = std::make_unique<ModalAnswerer>(answers);
+}
+
 void ScreenshotContext::settle(int ms)
 {
     QElapsedTimer timer;

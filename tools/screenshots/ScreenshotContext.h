@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "support/ModalAnswerer.h"
+
 class MainWindow;
 class QWidget;
 class QWindow;
@@ -34,6 +36,13 @@ public:
     void pointAt(QWidget& control);
     void pressOn(QWidget& control);
     void releaseAway();
+    // A whole click through the platform, as a user makes it (picture
+    // buttons only count a release while the pointer is over them).
+    void click(QWidget& control);
+
+    // Answers the modal dialogs that come next, in order (file dialogs,
+    // questions): see ModalAnswerer. Replaces answers not used yet.
+    void answer(const QList<ModalAnswerer::Answer>& answers);
 
     // Lets queued events and paints run for a while (milliseconds).
     void settle(int ms = 30);
@@ -52,6 +61,7 @@ private:
     QString m_Output;
     QTemporaryDir m_Scratch;
     std::unique_ptr<MainWindow> m_Home;
+    std::unique_ptr<ModalAnswerer> m_Answerer;
     QString m_SampleFolder;
     QString m_SampleIso;
     QStringList m_Saved;

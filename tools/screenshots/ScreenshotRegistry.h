@@ -13,7 +13,14 @@ class ScreenshotContext;
 //   {
 //       MainWindow& home = shots.home();
 //       home.onExtract();
+//       QWidget* page = home.currentPage();
+//       shots.answer({ModalAnswerer::chooseFile(shots.sampleIso())});
+//       shots.click(*page->findChild<QWidget*>("loadiso"));
+//       TestSupport::waitUntil([page] { return ...the table is filled...; });
 //       shots.save(home, "extract");
+//       shots.pointAt(*page->findChild<QWidget*>("extract"));
+//       shots.save(home, "extract-hover");
+//       shots.freshHome();   // the next screenshot starts on the home view
 //   }
 //
 // The number orders the functions (home 10, pages 20-60, dialogs 100 on).

@@ -7,6 +7,9 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -18,6 +21,16 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     Startup::setApplicationFont();
+    // The off-screen platform's default font is larger than the 9 points a
+    // Linux desktop gives; draw the texts at the size users see.
+    QFont font = QApplication::font();
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    // The English catalogue, as the application loads it on an English system.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QTranslator translator;
+    Startup::chooseLanguage(translator);
+    QApplication::installTranslator(&translator);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: quillmere_screenshots OUTPUT_FOLDER [NAME ...]\n");

@@ -1,6 +1,9 @@
 // Renders the home window, the pages and the dialogs to PNG files off
-// screen: quillmere_screenshots OUTPUT_FOLDER [NAME ...] takes every
-// registered screenshot, or only the named ones.
+// screen:
+//   quillmere_screenshots [--locale de_DE] OUTPUT_FOLDER [NAME ...]
+// takes every registered screenshot, or only the named ones, in the
+// interface language that the application chooses for that locale
+// (English by default).
 #include "ScreenshotContext.h"
 #include "ScreenshotRegistry.h"
 #include "shell/AppResources.h"
@@ -12,13 +15,10 @@
 #include <QTranslator>
 #include <cstdio>
 
-int main(int argc, char** argv)
+namespace {
+
+void setUpLikeTheApplication(QTranslator& translator, const QString& locale)
 {
-    // Off screen always: the tool moves the pointer and must not touch a
-    // real display, and every run must draw the same pictures.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    AppResources::init();
-    QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     Startup::setApplicationFont();
     // The off-screen platform's default font is larger than the 9 points a
@@ -26,18 +26,14 @@ int main(int argc, char** argv)
     QFont font = QApplication::font();
     font.setPointSize(9);
     QApplication::setFont(font);
-    // The English catalogue, as the application loads it on an English system.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QTranslator translator;
+    QLocale::setDefault(QLocale(locale));
     Startup::chooseLanguage(translator);
     QApplication::installTranslator(&translator);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: quillmere_screenshots OUTPUT_FOLDER [NAME ...]\n");
-        return 2;
-    }
-    const QStringList only = args.mid(2);
-    ScreenshotContext shots(args[1]);
+}
+
+int takeScreenshots(const QString& output, const QStringList& only)
+{
+    ScreenshotContext shots(output);
     for (const ScreenshotRegistry::Entry& entry : ScreenshotRegistry::entries()) {
         if (!only.isEmpty() && !only.contains(entry.name))
             continue;
@@ -49,4 +45,28 @@ int main(int argc, char** argv)
     for (const QString& failure : shots.failures())
         std::fprintf(stderr, "screenshot failed: %s\n", qPrintable(failure));
     return shots.failures().isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Off screen always: the tool moves the pointer and must not touch a
+    // real display, and every run must draw the same pictures.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    AppResources::init();
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString locale = "en_US";
+    if (args.size() >= 2 && args[0] == "--locale") {
+        locale = args[1];
+        args = args.mid(2);
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: quillmere_screenshots [--locale de_DE] OUTPUT_FOLDER [NAME ...]\n");
+        return 2;
+    }
+    QTranslator translator;
+    setUpLikeTheApplication(translator, locale);
+    return takeScreenshots(args[0], args.mid(1));
 }

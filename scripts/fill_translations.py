@@ -183,7 +183,7 @@ def main():
     args = parser.parse_args()
     if args.folder and not os.path.isdir(args.folder):
         sys.exit(f"fill_translations: no dictionary folder {args.folder}")
-    remaining = 0
+    missing = {}  # (context, source) -> languages that lack it
     for path in args.catalogues:
         language = language_of(path)
         if not language:
@@ -195,13 +195,13 @@ def main():
         done = catalogue.total - len(catalogue.untranslated)
         print(f"{os.path.basename(path)}: {done}/{catalogue.total} translated, {catalogue.filled} filled now, "
               f"{len(catalogue.untranslated)} untranslated")
-        for context, source in catalogue.untranslated:
-            print(f"    untranslated  {context}: {source!r}")
         for warning in catalogue.warnings:
             print(f"    warning  {warning}")
-        remaining += len(catalogue.untranslated)
-    print(f"{remaining} entries untranslated in all")
-
+        for entry in catalogue.untranslated:
+            missing.setdefault(entry, []).append(language)
+    for (context, source), languages in missing.items():
+        print(f"untranslated  {context}: {source!r}  [{' '.join(languages)}]")
+    print(f"{sum(len(languages) for languages in missing.values())} entries untranslated in all")
 
 if __name__ == "__main__":
     main()

@@ -36,16 +36,16 @@ struct Picture {
 
 using Values = QMap<QString, QString>;
 
-QList<Picture> expandNames(const QString& spec)
+QList<Picture> expandNames(const QString& pattern)
 {
-    const int open = spec.indexOf('{');
-    const int close = spec.indexOf('}', open);
+    const int open = pattern.indexOf('{');
+    const int close = pattern.indexOf('}', open);
     if (open < 0 || close < 0)
-        return {Picture{spec, 0}};
-    const QString head = spec.left(open);
-    const QString tail = spec.mid(close + 1);
+        return {Picture{pattern, 0}};
+    const QString head = pattern.left(open);
+    const QString tail = pattern.mid(close + 1);
     QList<Picture> result;
-    const QStringList parts = spec.mid(open + 1, close - open - 1).split(',');
+    const QStringList parts = pattern.mid(open + 1, close - open - 1).split(',');
     for (int i = 0; i < parts.size(); ++i)
         result.append(Picture{head + parts[i] + tail, i});
     return result;

@@ -1,0 +1,30 @@
+#include "services/CLocker.h"
+
+#include <QMutex>
+
+CLocker::CLocker(QMutex& mutex)
+    : m_Mutex(mutex)
+{
+    Lock();
+}
+
+CLocker::~CLocker()
+{
+    Unlock();
+}
+
+void CLocker::Lock()
+{
+    if (m_Held)
+        return;
+    m_Mutex.lock();
+    m_Held = true;
+}
+
+void CLocker::Unlock()
+{
+    if (!m_Held)
+        return;
+    m_Mutex.unlock();
+    m_Held = false;
+}

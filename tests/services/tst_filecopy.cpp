@@ -1,0 +1,189 @@
+#include "support/TestSupport.h"
+
+#include "services/CFileCopy.h"
+#include "services/CLocker.h"
+#include "services/Util.h"
+
+#include <QDir>
+#include <QMutex>
+
+class TestFileCopy : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Util::copyedsize = 0; }
+    void lockerLocksUnlocksAndRelocks();
+    void copiesFilesAndFoldersInOrder();
+    void deletesAndRenames();
+    void removeTaskWithdrawsOnlyAWaitingTask();
+    void removeTaskNeverTouchesTheTaskInProgressNorTheNext();
+    void leftBytesCountEverythingQueuedLessWhatIsWritten();
+    void stopWhileIdleEndsAtOnce();
+    void stopDuringALongCopyEndsAfterThatCopy();
+
+private:
+    static QString bigFile(const QString& dir, qint64 size);
+    static bool drained(CFileCopy& copier) { return TestSupport::waitUntil([&] { return !copier.IsBusy(); }, 30000); }
+};
+
+QString TestFileCopy::bigFile(const QString& dir, qint64 size)
+{
+    const QString path = dir + "/big.bin";
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.resize(size); // sparse: cheap on disk, real bytes to copy
+    return path;
+}
+
+void TestFileCopy::lockerLocksUnlocksAndRelocks()
+{
+    QMutex mutex;
+    {
+        CLocker locker(mutex);
+        QVERIFY(locker.IsLocked());
+        QVERIFY(!mutex.tryLock());
+        locker.Unlock();
+        QVERIFY(!locker.IsLocked());
+        QVERIFY(mutex.tryLock());
+        mutex.unlock();
+        locker.Lock();
+        QVERIFY(!mutex.tryLock());
+    }
+    QVERIFY(mutex.tryLock()); // released at the end of the scope
+    mutex.unlock();
+}
+
+void TestFileCopy::copiesFilesAndFoldersInOrder()
+{
+    const QString src = TestSupport::freshDir("copy-src");
+    const QString dst = TestSupport::freshDir("copy-dst");
+    TestSupport::writeFile(src + "/D/b.txt", "bee");
+    TestSupport::writeFile(src + "/D/S/c.txt", "sea");
+    TestSupport::writeFile(src + "/a file.txt", "ay");
+    CFileCopy copier;
+    copier.AddTask(src + "/D", dst, CFileCopy::Copy);
+    copier.AddTask(src + "/a file.txt", dst + "/new/place/a file.txt", CFileCopy::Copy);
+    // Queued after the copy: proves the order, first in first out.
+    copier.AddTask(dst + "/D/b.txt", dst + "/D/moved.txt", CFileCopy::Rename);
+    QVERIFY(drained(copier));
+    QCOMPARE(TestSupport::readFile(dst + "/D/S/c.txt"), QByteArray("sea"));
+    QCOMPARE(TestSupport::readFile(dst + "/D/moved.txt"), QByteArray("bee"));
+    QVERIFY(!QFileInfo::exists(dst + "/D/b.txt"));
+    QCOMPARE(TestSupport::readFile(dst + "/new/place/a file.txt"), QByteArray("ay"));
+    QCOMPARE(TestSupport::readFile(src + "/D/b.txt"), QByteArray("bee")); // sources untouched
+}
+
+void TestFileCopy::deletesAndRenames()
+{
+    const QString dir = TestSupport::freshDir("delete-rename");
+    TestSupport::writeFile(dir + "/tree/x/y.txt", "y");
+    TestSupport::writeFile(dir + "/single.txt", "s");
+    TestSupport::writeFile(dir + "/folder/z.txt", "z");
+    CFileCopy copier;
+    copier.AddTask(dir + "/tree", QString(), CFileCopy::Delete);
+    copier.AddTask(dir + "/single.txt", QString(), CFileCopy::Delete);
+    copier.AddTask(dir + "/folder", dir + "/renamed", CFileCopy::Rename);
+    copier.AddTask(dir + "/nothing here", QString(), CFileCopy::Delete); // a failed task is simply done
+    copier.AddTask(dir + "/renamed/z.txt", dir + "/z.txt", 7);             // unknown type: nothing
+    QVERIFY(drained(copier));
+    QVERIFY(!QFileInfo::exists(dir + "/tree"));
+    QVERIFY(!QFileInfo::exists(dir + "/single.txt"));
+    QCOMPARE(TestSupport::readFile(dir + "/renamed/z.txt"), QByteArray("z"));
+    QVERIFY(!QFileInfo::exists(dir + "/z.txt"));
+}
+
+void TestFileCopy::removeTaskWithdrawsOnlyAWaitingTask()
+{
+    const QString src = TestSupport::freshDir("withdraw-src");
+    const QString dst = TestSupport::freshDir("withdraw-dst");
+    const QString big = bigFile(src, 200 << 20);
+    TestSupport::writeFile(src + "/a.txt", "a");
+    TestSupport::writeFile(src + "/b.txt", "b");
+    CFileCopy copier;
+    copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy); // keeps the worker busy
+    copier.AddTask(src + "/a.txt", dst + "/one/a.txt", CFileCopy::Copy);
+    copier.AddTask(src + "/a.txt", dst + "/two/a.txt", CFileCopy::Copy);
+    copier.AddTask(src + "/b.txt", dst + "/b.txt", CFileCopy::Copy);
+    copier.RemoveTask(src + "/none.txt");              // no such task: nothing changes
+    copier.RemoveTask(src + "/a.txt", dst + "/two/a.txt"); // by source and destination
+    copier.RemoveTask(src + "/b.txt");                 // the first with this source
+    QVERIFY(drained(copier));
+    QVERIFY(QFileInfo::exists(dst + "/one/a.txt"));
+    QVERIFY(!QFileInfo::exists(dst + "/two/a.txt"));
+    QVERIFY(!QFileInfo::exists(dst + "/b.txt"));
+    QCOMPARE(QFileInfo(dst + "/big.bin").size(), qint64(200 << 20));
+}
+
+void TestFileCopy::removeTaskNeverTouchesTheTaskInProgressNorTheNext()
+{
+    const QString src = TestSupport::freshDir("race-src");
+    const QString dst = TestSupport::freshDir("race-dst");
+    const QString big = bigFile(src, 200 << 20);
+    TestSupport::writeFile(src + "/next.txt", "next");
+    CFileCopy copier;
+    copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
+    copier.AddTask(src + "/next.txt", dst + "/next.txt", CFileCopy::Copy);
+    QVERIFY(TestSupport::waitUntil([] { return Util::copyedsize > 0; }));
+    copier.RemoveTask(big); // the task in progress: out of reach
+    QVERIFY(drained(copier));
+    QCOMPARE(QFileInfo(dst + "/big.bin").size(), qint64(200 << 20));
+    QCOMPARE(TestSupport::readFile(dst + "/next.txt"), QByteArray("next"));
+}
+
+void TestFileCopy::leftBytesCountEverythingQueuedLessWhatIsWritten()
+{
+    const QString src = TestSupport::freshDir("left-src");
+    const QString dst = TestSupport::freshDir("left-dst");
+    TestSupport::writeFile(src + "/ten.txt", "0123456789");
+    TestSupport::writeFile(src + "/D/a.txt", "12345");
+    TestSupport::writeFile(src + "/D/.hidden", "not counted");
+    CFileCopy copier;
+    QCOMPARE(copier.GetLeftTaskBytes(), qint64(0));
+    copier.AddTask(src + "/ten.txt", dst + "/ten.txt", CFileCopy::Copy);
+    QVERIFY(drained(copier));
+    QCOMPARE(copier.GetLeftTaskBytes(), qint64(-10)); // what the last task wrote
+    Util::copyedsize = 0;
+    QCOMPARE(copier.GetLeftTaskBytes(), qint64(0));
+
+    const QString big = bigFile(src, 150 << 20);
+    copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
+    copier.AddTask(src + "/D", dst, CFileCopy::Copy);
+    copier.AddTask(src + "/ten.txt", QString(), CFileCopy::Delete); // counted until done
+    const qint64 queued = (150 << 20) + 5 + 10;
+    const qint64 first = copier.GetLeftTaskBytes();
+    QVERIFY(first > 0 && first <= queued);
+    QVERIFY(TestSupport::waitUntil([&] { return Util::copyedsize > 0 && copier.IsBusy(); }));
+    const qint64 during = copier.GetLeftTaskBytes();
+    QVERIFY(during > 0 && during < queued);
+    QVERIFY(drained(copier));
+    QVERIFY(copier.GetLeftTaskBytes() <= 0);
+    QVERIFY(!QFileInfo::exists(src + "/ten.txt"));
+}
+
+void TestFileCopy::stopWhileIdleEndsAtOnce()
+{
+    CFileCopy copier;
+    QVERIFY(TestSupport::waitUntil([&] { return copier.isRunning(); }));
+    copier.stop();
+    QVERIFY(copier.wait(2000));
+    QVERIFY(copier.isFinished());
+}
+
+void TestFileCopy::stopDuringALongCopyEndsAfterThatCopy()
+{
+    const QString src = TestSupport::freshDir("stop-src");
+    const QString dst = TestSupport::freshDir("stop-dst");
+    const QString big = bigFile(src, 200 << 20);
+    TestSupport::writeFile(src + "/after.txt", "after");
+    CFileCopy copier;
+    copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
+    copier.AddTask(src + "/after.txt", dst + "/after.txt", CFileCopy::Copy);
+    QVERIFY(TestSupport::waitUntil([] { return Util::copyedsize > 0; }));
+    copier.stop();
+    QVERIFY(copier.wait(30000));
+    QCOMPARE(QFileInfo(dst + "/big.bin").size(), qint64(200 << 20)); // finished, not cut off
+    QVERIFY(!QFileInfo::exists(dst + "/after.txt"));                  // left undone
+}
+
+QUILLMERE_TEST_MAIN(TestFileCopy)
+#include "tst_filecopy.moc"

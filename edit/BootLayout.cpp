@@ -33,6 +33,7 @@ void BootLayout::clear()
 {
     m_Entries.clear();
     m_CatalogCandidates.clear();
+    m_HasCatalog = false;
 }
 
 bool BootLayout::load(const QString& isoPath)
@@ -41,6 +42,7 @@ bool BootLayout::load(const QString& isoPath)
     ElToritoCatalog catalog;
     if (!catalog.read(isoPath))
         return false;
+    m_HasCatalog = true;
     for (const BootEntry& boot : catalog.entries()) {
         if (!boot.bootable || !supportedPlatform(boot.platform)) {
             qDebug() << "BootLayout: boot entry left out, platform" << boot.platform << "bootable"

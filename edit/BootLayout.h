@@ -24,6 +24,8 @@ public:
     // Reads the image's boot catalog; false when the image does not boot.
     bool load(const QString& isoPath);
     bool isBootable() const { return !m_Entries.isEmpty(); }
+    // The image has an El Torito boot record (7z then shows a "[BOOT]" folder).
+    bool hasCatalog() const { return m_HasCatalog; }
     const QList<Entry>& entries() const { return m_Entries; }
     QStringList catalogCandidates() const { return m_CatalogCandidates; }
 
@@ -44,4 +46,5 @@ private:
 
     QList<Entry> m_Entries;
     QStringList m_CatalogCandidates;
+    bool m_HasCatalog = false;
 };

@@ -1,0 +1,96 @@
+#include "EditImages.h"
+
+#include "TestSupport.h"
+#include "services/Util.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
+namespace EditImages {
+
+QString buildIsolinuxImage(const QString& folder)
+{
+    const QString isolinux = "/usr/lib/ISOLINUX/isolinux.bin";
+    const QString ldlinux = "/usr/lib/syslinux/modules/bios/ldlinux.c32";
+    if (!QFile::exists(isolinux) || !QFile::exists(ldlinux))
+        return QString();
+    const QString root = folder + "/root";
+    TestSupport::writeFile(root + "/isolinux/isolinux.bin", TestSupport::readFile(isolinux));
+    TestSupport::writeFile(root + "/isolinux/ldlinux.c32", TestSupport::readFile(ldlinux));
+    TestSupport::writeFile(root + "/isolinux/isolinux.cfg",
+                           "SERIAL 0\nPROMPT 1\nTIMEOUT 0\nDEFAULT none\nLABEL none\n  KERNEL none\n");
+    TestSupport::writeFile(root + "/docs/readme.txt", "read me\n");
+    TestSupport::writeFile(root + "/docs/guide/chapter1.txt", QByteArray(5000, 'c'));
+    TestSupport::writeFile(root + "/old.txt", "to be deleted\n");
+    TestSupport::writeFile(root + "/data/keep.bin", QByteArray(70000, 'k'));
+    const QString iso = folder + "/isolinux.iso";
+    int code = -1;
+    TestSupport::runTool("mkisofs",
+                         {"-quiet", "-R", "-J", "-b", "isolinux/isolinux.bin", "-c", "isolinux/boot.cat",
+                          "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table", "-o", iso, root},
+                         &code);
+    return code == 0 ? iso : QString();
+}
+
+QStringList bootEntries(const QString& iso)
+{
+    const QString report = QString::fromUtf8(
+        TestSupport::runTool("xorriso", {"-indev", iso, "-report_el_torito", "plain"}));
+    QStringList entries;
+    for (const QString& line : report.split('\n')) {
+        if (!line.startsWith("El Torito boot img :"))
+            continue;
+        const QStringList fields = line.mid(20).split(' ', Qt::SkipEmptyParts);
+        if (fields.size() >= 7)
+            entries << fields.at(1) + " " + fields.at(3) + " " + fields.at(6);
+    }
+    return entries;
+}
+
+QStringList contentListing(const QString& iso)
+{
+    const QString listing = QString::fromUtf8(
+        TestSupport::runTool(Util::GetCurrentExePath() + "/7z/7z", {"-scsUTF-8", "l", iso}));
+    QStringList entries;
+    bool inTable = false;
+    for (const QString& line : listing.split('\n')) {
+        if (line.startsWith("-------------------")) {
+            if (inTable)
+                break;
+            inTable = true;
+            continue;
+        }
+        if (!inTable || line.size() < 54)
+            continue;
+        const QString name = line.mid(53).trimmed();
+        if (name.startsWith("[BOOT]"))
+            continue;
+        const bool folder = line.mid(20, 1) == "D";
+        entries << (folder ? name + "/" : name + " " + line.mid(26, 12).trimmed());
+    }
+    entries.sort();
+    return entries;
+}
+
+QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs)
+{
+    QProcess qemu;
+    qemu.setProcessChannelMode(QProcess::MergedChannels);
+    qemu.start("qemu-system-x86_64", {"-cdrom", iso, "-display", "none", "-serial", "stdio", "-m", "64",
+                                      "-monitor", "none", "-no-reboot"});
+    QString output;
+    QElapsedTimer timer;
+    timer.start();
+    if (!qemu.waitForStarted(10000))
+        return output;
+    while (timer.elapsed() < timeoutMs && !output.contains(expected)) {
+        qemu.waitForReadyRead(200);
+        output += QString::fromLatin1(qemu.readAll());
+    }
+    qemu.kill();
+    qemu.waitForFinished(5000);
+    return output;
+}
+
+} // namespace EditImages

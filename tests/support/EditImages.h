@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Images and readers for the Edit page's tests.
+namespace EditImages {
+
+// A BIOS-bootable isolinux image whose prompt goes to the serial port;
+// empty when isolinux is not installed or mkisofs failed.
+QString buildIsolinuxImage(const QString& folder);
+
+// "Platform Emulation LoadSize" of each boot entry, as xorriso reports them.
+QStringList bootEntries(const QString& iso);
+
+// "path size" of every file and "path/" of every folder, as 7z lists the
+// image, without 7z's "[BOOT]" pseudo folder; sorted.
+QStringList contentListing(const QString& iso);
+
+// Boots the image in QEMU until the text appears on the serial port or the
+// time runs out; returns what the serial port printed.
+QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs);
+
+} // namespace EditImages

@@ -1,0 +1,10 @@
+#include "widgets/CMyComboBox.h"
+
+#include <QMouseEvent>
+
+void CMyComboBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit dropdownclicked();
+    QComboBox::mousePressEvent(event);
+}

@@ -1,0 +1,8 @@
+#include "widgets/NoFocusDelegate.h"
+
+void NoFocusDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem withoutFocus(option);
+    withoutFocus.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(painter, withoutFocus, index);
+}

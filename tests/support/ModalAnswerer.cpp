@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
+#include <QSharedPointer>
 #include <QPushButton>
 #include <QFileDialog>
 #include <QLabel>
@@ -54,18 +57,47 @@ ModalAnswerer::Answer ModalAnswerer::clickButton(const QString& objectName, cons
     };
 }
 
+namespace {
+
+// Whether the dialog's own list already shows every entry, as it does for a
+// user who types their names: only then does the dialog select what is
+// typed consistently. Gives up waiting after a few seconds.
+bool listShowsAll(QFileDialog* dialog, const QStringList& paths, const QSharedPointer<QElapsedTimer>& waited)
+{
+    if (!waited->isValid())
+        waited->start();
+    auto* list = dialog->findChild<QListView*>("listView");
+    auto* model = list ? qobject_cast<QFileSystemModel*>(list->model()) : nullptr;
+    if (!model || waited->elapsed() > 5000)
+        return true;
+    for (const QString& p : paths)
+        if (!model->index(p).isValid())
+            return false;
+    return true;
+}
+
+} // namespace
+
 ModalAnswerer::Answer ModalAnswerer::chooseFiles(const QStringList& paths)
 {
-    return [paths](QWidget* modal) {
+    auto waited = QSharedPointer<QElapsedTimer>::create();
+    return [paths, waited](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog)
             return false;
+        if (paths.size() > 1) {
+            // Several entries of one folder, typed as a quoted list once
+            // the dialog shows that folder.
+            const QString folder = QFileInfo(paths.first()).absolutePath();
+            if (QFileInfo(dialog->directory().absolutePath()) != QFileInfo(folder))
+                dialog->setDirectory(folder);
+            if (!listShowsAll(dialog, paths, waited))
+                return false;
+        }
         QTimer::singleShot(0, dialog, [dialog, paths] {
             if (paths.size() == 1) {
                 dialog->selectFile(paths.first());
             } else {
-                // Several entries of one folder, typed as a quoted list.
-                dialog->setDirectory(QFileInfo(paths.first()).absolutePath());
                 QStringList quoted;
                 for (const QString& p : paths)
                     quoted << "\"" + QFileInfo(p).fileName() + "\"";

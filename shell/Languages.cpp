@@ -1,5 +1,7 @@
 #include "shell/Languages.h"
 
+#include "services/Util.h"
+
 #include <QtGlobal>
 
 int golbalLangue = 0;
@@ -29,6 +31,12 @@ const Row kRows[] = {
     {QT_TRANSLATE_NOOP("MainWindow", "Swedish"), "sv", QLocale::Swedish},
 };
 const int kDutch = 10;
+
+QString& catalogueFolder()
+{
+    static QString folder;
+    return folder;
+}
 
 LanguageChoice choiceOf(const Row& row)
 {
@@ -70,4 +78,15 @@ QString Languages::askpassScript(int number)
             return QString("askpass_%1.js").arg(row.code);
     }
     return "askpass.js";
+}
+
+QString Languages::cataloguePath(const LanguageChoice& choice)
+{
+    const QString folder = catalogueFolder().isEmpty() ? Util::GetCurrentExePath() : catalogueFolder();
+    return folder + choice.file;
+}
+
+void Languages::setCatalogueFolder(const QString& folder)
+{
+    catalogueFolder() = folder;
 }

@@ -22,6 +22,10 @@ public:
     static int count();
     static LanguageChoice menuEntry(int index);
     static const char* menuText(int index);
+    // The catalogue file of a language: the application folder followed by
+    // the choice's file. Tests may point the folder elsewhere.
+    static QString cataloguePath(const LanguageChoice& choice);
+    static void setCatalogueFolder(const QString& folder);
     // The password-prompt script for a language number.
     static QString askpassScript(int number);
 };

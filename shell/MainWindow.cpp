@@ -168,7 +168,7 @@ void MainWindow::aboutus()
 void MainWindow::switchLanguage(int index)
 {
     const LanguageChoice choice = Languages::menuEntry(index);
-    const QString path = QApplication::applicationDirPath() + choice.file;
+    const QString path = Languages::cataloguePath(choice);
     QApplication::removeTranslator(m_Translator);
     m_Translator->load(path); // a missing catalogue leaves the translator empty
     qDebug() << path;

@@ -20,7 +20,7 @@ void Startup::chooseLanguage(QTranslator& translator)
     if (choice.number == QLocale::English || choice.number == QLocale::Chinese ||
         choice.number == QLocale::Japanese)
         qDebug() << QLocale::languageToString(QLocale::Language(choice.number));
-    translator.load(Util::GetCurrentExePath() + choice.file);
+    translator.load(Languages::cataloguePath(choice));
     if (choice.number != 0)
         golbalLangue = choice.number;
 }

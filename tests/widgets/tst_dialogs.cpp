@@ -7,6 +7,7 @@
 #include "widgets/CImageButton.h"
 #include "widgets/CInputDialog.h"
 #include "widgets/CommDialog.h"
+#include "widgets/CProgressDialog.h"
 #include "widgets/GerneralDialog.h"
 
 #include <QDesktopServices>
@@ -67,6 +68,7 @@ private slots:
     void noticeButtonsEndIt();
     void aboutDialogShowsProductAndSite();
     void aboutEntryOpensTheAboutDialog();
+    void dialogsOfAPageAreWindowsOverIt();
 
 private:
     UrlRecorder m_Recorder;
@@ -313,6 +315,28 @@ void TestDialogs::aboutEntryOpensTheAboutDialog()
     QCOMPARE(answerer.answered(), 1);
     QCOMPARE(className, QString("CAboutusDialog"));
     QVERIFY(!hasParent);
+}
+
+void TestDialogs::dialogsOfAPageAreWindowsOverIt()
+{
+    QWidget mainWindow;
+    auto* page = new ImageDialog(&mainWindow);
+    page->setParent(&mainWindow); // embedded, as the home window does with its pages
+    QVERIFY(!page->isWindow());
+    GerneralDialog notice(page);
+    CommDialog message(page);
+    CInputDialog input(page);
+    auto* progress = new CProgressDialog(page);
+    for (QWidget* dialog : QList<QWidget*>{&notice, &message, &input, progress}) {
+        QVERIFY2(dialog->isWindow(), dialog->metaObject()->className());
+        QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(dialog->parentWidget(), page);
+    }
+    notice.SetBackGround(":/nwu/select_files_extract", "Please select files to extract.");
+    notice.AddOK(123, 0);
+    ModalAnswerer answerer({ModalAnswerer::clickButton("btnok", "GerneralDialog")});
+    notice.show();
+    QCOMPARE(notice.exec(), 1);
 }
 
 QUILLMERE_TEST_MAIN(TestDialogs)

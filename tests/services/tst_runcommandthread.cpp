@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
 
 class TestRunCommandThread : public QObject
 {
@@ -34,6 +36,8 @@ private slots:
     void runnerCanBeStartedAgainFromItsFinish();
     void manyRunsLeakNoThreadsOrProcesses();
     void lineHeavyToolDeliversEveryLineInOrder();
+    void logHoldsTheCommandAndEveryLine();
+    void logChild();
 
 private:
     static QString helper() { return Util::GetCurrentExePath() + "/runnerhelper"; }
@@ -356,6 +360,55 @@ void TestRunCommandThread::lineHeavyToolDeliversEveryLineInOrder()
             QFAIL(qPrintable(QString("line %1 reads \"%2\"").arg(i + 1).arg(recorder.lines[i])));
     }
     runner->release();
+}
+
+// The log is switched on by config.dat in the application folder, which
+// the test programs share; so a copy of this program in a folder of its own
+// writes it (logChild), and the log lands in this program's data folder.
+void TestRunCommandThread::logHoldsTheCommandAndEveryLine()
+{
+    const QString appDir = TestSupport::freshDir("logging-app");
+    const QString copy = appDir + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    TestSupport::writeFile(appDir + "/config.dat", "");
+    const QString log = Util::GetTempDir() + "/log.txt";
+    QFile::remove(log);
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QUILLMERE_LOG_CHILD_HELPER", helper());
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(copy, {"logChild"});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+
+    QStringList messages;
+    const QRegularExpression entry("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d (.*)$");
+    for (const QString& line : QString::fromUtf8(TestSupport::readFile(log)).split('\n')) {
+        const QRegularExpressionMatch match = entry.match(line);
+        messages << (match.hasMatch() ? match.captured(1) : line);
+    }
+    const QStringList expected{helper() + " write a\\r\\nb\\n\\r   \\n ", "a", "b", "", // b kept its line feed
+                               helper() + " write x\\ny\\n ", "x", "y",
+                               "/no/such/tool --version ", "CRunCommandThread::sloterrorstart", ""};
+    QCOMPARE(messages, expected);
+}
+
+void TestRunCommandThread::logChild()
+{
+    const QString helperPath = qEnvironmentVariable("QUILLMERE_LOG_CHILD_HELPER");
+    if (helperPath.isEmpty())
+        QSKIP("runs only in the copy started by logHoldsTheCommandAndEveryLine");
+    QVERIFY(QFile::exists(Util::GetCurrentExePath() + "/config.dat"));
+    RunRecorder::runToEnd(helperPath, {"write", "a\\r\\nb\\n\\r   \\n"});
+    auto* runner = new CRunCommandThread;
+    runner->SetRunCmd(helperPath, {"write", "x\\ny\\n"});
+    runner->m_bCollectOutput = true;
+    runner->start();
+    runner->waitFinished();
+    runner->release();
+    RunRecorder::runToEnd("/no/such/tool", {"--version"});
 }
 
 QUILLMERE_TEST_MAIN(TestRunCommandThread)

@@ -51,6 +51,7 @@ void CRunCommandThread::start(QThread::Priority priority)
     setResult(RunResult());
     m_OutputLines.clear();
     m_TerminateRequested = false;
+    m_WorkerSerial = ++m_RunSerial;
     m_bRunning = true;
     ++m_ActiveThreads;
     QThread::start(priority);
@@ -59,6 +60,7 @@ void CRunCommandThread::start(QThread::Priority priority)
 void CRunCommandThread::terminate()
 {
     qCDebug(lcRunner) << "CRunCommandThread::terminate";
+    ++m_RunSerial;
     if (!isRunning())
         return;
     m_TerminateRequested = true;
@@ -200,8 +202,17 @@ void CRunCommandThread::endRun(const RunResult& result, bool notify)
     // Back to the interface thread, where release() and the next start()
     // find it once this thread has ended.
     moveToThread(QCoreApplication::instance()->thread());
-    if (notify)
-        emit sigfinished();
+    if (notify && !m_TerminateRequested) {
+        // Raised in the interface thread, behind the lines already posted.
+        const int serial = m_WorkerSerial;
+        QMetaObject::invokeMethod(
+            m_InterfaceContext.get(),
+            [this, serial] {
+                if (serial == m_RunSerial)
+                    emit sigfinished();
+            },
+            Qt::QueuedConnection);
+    }
     m_bRunning = false;
 }
 

@@ -21,8 +21,10 @@
 //   ...
 //   runner->release();                  // never delete a runner whose thread runs
 //
-// Always connect with a receiver (or a context object) that lives in the
-// interface thread: a connection without one would run in the worker.
+// Always connect standoutputline() with a receiver (or a context object)
+// that lives in the interface thread: a connection without one would run
+// in the worker. sigfinished() is raised in the interface thread, after
+// the run's last line.
 //
 // Line rule: output is read in pieces of at most 2,047 bytes that end at a
 // line feed, at the limit or at the end of what has arrived so far; each
@@ -44,7 +46,8 @@ public:
 
     // Asks the tool to end (SIGTERM), kills it if it has not ended within a
     // short grace and returns when the worker thread has ended. No
-    // sigfinished() follows; waitFinished() returns.
+    // sigfinished() follows, even from a run that had just ended;
+    // waitFinished() returns. Lines already read may still arrive.
     virtual void terminate();
     // Returns when the run has ended, with every line and sigfinished()
     // delivered; processes the caller's events every 10 ms meanwhile.
@@ -94,6 +97,10 @@ private:
     // onThreadFinished() through it even while the runner sits in the worker.
     std::unique_ptr<QObject> m_InterfaceContext;
     int m_ActiveThreads = 0;         // interface thread only
+    // Numbers runs; terminate() moves it on, so that a sigfinished() that a
+    // run had already sent on its way is not raised after terminate().
+    int m_RunSerial = 0;             // interface thread only
+    int m_WorkerSerial = 0;          // set before the worker starts
     bool m_ReleaseRequested = false; // interface thread only
     mutable QMutex m_ResultMutex;
     RunResult m_Result;

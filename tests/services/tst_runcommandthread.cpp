@@ -32,6 +32,7 @@ private slots:
     void terminateEndsTheTool_data();
     void terminateEndsTheTool();
     void terminateReleasesAWaitingCaller();
+    void terminateAfterTheEndDropsThePendingFinish();
     void deletingARunningRunnerEndsTheTool();
     void runnerCanBeStartedAgainFromItsFinish();
     void manyRunsLeakNoThreadsOrProcesses();
@@ -287,6 +288,20 @@ void TestRunCommandThread::terminateReleasesAWaitingCaller()
     const qint64 pid = pidFrom(recorder.lines);
     QVERIFY(pid > 0);
     QVERIFY(!ProcessProbe::exists(pid));
+    runner->release();
+}
+
+void TestRunCommandThread::terminateAfterTheEndDropsThePendingFinish()
+{
+    auto* runner = new CRunCommandThread;
+    RunRecorder recorder(runner);
+    runner->SetRunCmd(helper(), {"write", "x\\n"});
+    runner->start();
+    QThread::msleep(500); // the run ends while no event is handled
+    runner->terminate();  // a Stop click handled before the end arrives
+    QTest::qWait(200);
+    QCOMPARE(recorder.finished, 0);
+    QCOMPARE(recorder.lines, QStringList{"x"});
     runner->release();
 }
 

@@ -82,13 +82,13 @@ void CRunCommandThread::waitFinished()
 
 RunResult CRunCommandThread::result() const
 {
-    QMutexLocker locker(&m_ResultMutex);
+    std::lock_guard<std::mutex> locker(m_ResultMutex);
     return m_Result;
 }
 
 void CRunCommandThread::setResult(const RunResult& result)
 {
-    QMutexLocker locker(&m_ResultMutex);
+    std::lock_guard<std::mutex> locker(m_ResultMutex);
     m_Result = result;
 }
 

@@ -3,11 +3,11 @@
 #include "services/CProcess.h"
 #include "services/RunResult.h"
 
-#include <QMutex>
 #include <QStringList>
 #include <QThread>
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 // Runs one external tool at a time in its own worker thread and hands its
 // merged standard output and error to the interface thread line by line.
@@ -102,6 +102,6 @@ private:
     int m_RunSerial = 0;             // interface thread only
     int m_WorkerSerial = 0;          // set before the worker starts
     bool m_ReleaseRequested = false; // interface thread only
-    mutable QMutex m_ResultMutex;
+    mutable std::mutex m_ResultMutex; // std::mutex: visible to ThreadSanitizer
     RunResult m_Result;
 };

@@ -31,9 +31,19 @@ QString MkisofsFailure::clean(const QString& line)
 QString MkisofsFailure::errorLine(const QStringList& lines)
 {
     for (int i = lines.size() - 1; i >= 0; --i) {
-        const QString line = clean(lines[i]);
-        if (isToolLine(line))
-            return line;
+        QString line = clean(lines[i]);
+        if (!isToolLine(line))
+            continue;
+        // The tool writes its message in parts, which can arrive as lines of
+        // their own: "genisoimage: No such file or directory. " then
+        // "Unable to open disc image file '/x/a.iso'."
+        for (int next = i + 1; next < lines.size() && next <= i + 2; ++next) {
+            const QString part = clean(lines[next]);
+            if (part.isEmpty() || isNoteOrProgress(part) || isToolLine(part))
+                break;
+            line += " " + part;
+        }
+        return line;
     }
     QStringList last;
     for (int i = lines.size() - 1; i >= 0 && last.size() < 2; --i) {

@@ -1,5 +1,7 @@
 #include "shell/MainWindow.h"
 
+#include "create/CPage3.h"
+
 #include "shell/Languages.h"
 #include "widgets/CAboutusDialog.h"
 #include "widgets/CImageButton.h"
@@ -147,7 +149,10 @@ void MainWindow::onBurn() {}
 
 void MainWindow::onExtract() {}
 
-void MainWindow::onCreate() {}
+void MainWindow::onCreate()
+{
+    showPage(new CPage3, QPoint(1, 107));
+}
 
 void MainWindow::onEdit() {}
 

@@ -73,6 +73,9 @@ void TestMkisofsRules::failureShowsTheToolsOwnLine()
     QCOMPARE(MkisofsFailure::errorLine({"I: note", "File src/huge.bin is larger than 4GiB-1.",
                                         "-allow-limited-size was not specified. Aborting."}),
              QString("File src/huge.bin is larger than 4GiB-1.\n-allow-limited-size was not specified. Aborting."));
+    QCOMPARE(MkisofsFailure::errorLine({"I: note", "genisoimage: No such file or directory. ",
+                                        "Unable to open disc image file '/proc/a.iso'."}),
+             QString("genisoimage: No such file or directory. Unable to open disc image file '/proc/a.iso'."));
     QCOMPARE(MkisofsFailure::errorLine({"I: only a note", " 50.00% done, estimate finish x"}), QString());
     QCOMPARE(MkisofsFailure::clean("mkisofs: bad\b\b  \t thing  "), QString("mkisofs: bad thing"));
 }

@@ -1,0 +1,283 @@
+#include "support/TestSupport.h"
+
+#include "create/CPage3.h"
+#include "create/CollectionRows.h"
+#include "services/CFileCopy.h"
+#include "support/ModalAnswerer.h"
+#include "support/PickInFileDialog.h"
+#include "widgets/CMyTreeWidget.h"
+#include "widgets/CProgressDialog.h"
+
+#include <QDirIterator>
+#include <QRadioButton>
+#include <QSet>
+#include <QStorageInfo>
+
+// Images made through the page's own slots with the real mkisofs, read back
+// with readers that are not ours (7z, isoinfo).
+class TestCreateRun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void eachTypeMakesAnImageWithExactlyTheCollection_data();
+    void eachTypeMakesAnImageWithExactlyTheCollection();
+    void emptyCollectionAsksForFilesFirst();
+    void failedRunShowsTheToolsErrorAndNoImage();
+    void fullDiskRemovesThePartlyWrittenImage();
+    void stopWhileWaitingForTheCopyCancelsTheCreation();
+    void largeFilesNeedTheUdfType();
+
+private:
+    void collect(CPage3& page);
+    bool create(CPage3& page, ModalAnswerer& answerer);
+    static QSet<QString> lines(const QByteArray& output, bool latin1 = false);
+    static QSet<QString> sevenZipPaths(const QString& image, const QString& type);
+
+    QString m_Src;
+    QString m_Out;
+    QMap<QString, QString> m_Expected; // image path -> source file ("" for a folder)
+};
+
+void TestCreateRun::initTestCase()
+{
+    m_Src = TestSupport::freshDir("run-src");
+    m_Out = TestSupport::freshDir("run-out");
+    TestSupport::writeFile(m_Src + "/a file.txt", "first file\n");
+    TestSupport::writeFile(m_Src + "/été ü.txt", QByteArray(70000, 'x') + "non-ASCII name");
+    TestSupport::writeFile(m_Src + "/remove me.txt", "removed before creating");
+    TestSupport::writeFile(m_Src + "/Tree/top.bin", QByteArray::fromHex("00ff10ee") + QByteArray(5000, '\1'));
+    TestSupport::writeFile(m_Src + "/Tree/sub dir/déjà vu.txt", "deep");
+    TestSupport::writeFile(m_Src + "/Tree/sub dir/more/leaf.txt", "leaf");
+    TestSupport::writeFile(m_Src + "/Tree/.hidden", "not collected");
+    m_Expected = {{"a file.txt", m_Src + "/a file.txt"},
+                  {"été ü.txt", m_Src + "/été ü.txt"},
+                  {"Tree", ""},
+                  {"Tree/top.bin", m_Src + "/Tree/top.bin"},
+                  {"Tree/sub dir", ""},
+                  {"Tree/sub dir/déjà vu.txt", m_Src + "/Tree/sub dir/déjà vu.txt"},
+                  {"Tree/sub dir/more", ""},
+                  {"Tree/sub dir/more/leaf.txt", m_Src + "/Tree/sub dir/more/leaf.txt"}};
+}
+
+void TestCreateRun::collect(CPage3& page)
+{
+    ModalAnswerer answerer({pickInFileDialog({m_Src + "/a file.txt", m_Src + "/été ü.txt", m_Src + "/remove me.txt"}),
+                            pickInFileDialog({m_Src + "/Tree"})});
+    page.OnAddFile();
+    page.form().list->clearSelection();
+    page.OnAddDir();
+    QVERIFY(answerer.allAnswered());
+    QTreeWidgetItemIterator it(page.form().list);
+    for (; *it; ++it)
+        if (CollectionRows::pathOf(*it) == "remove me.txt")
+            (*it)->setSelected(true);
+    page.OnRemove();
+    QVERIFY(!page.tree().GetItem("remove me.txt"));
+}
+
+bool TestCreateRun::create(CPage3& page, ModalAnswerer& answerer)
+{
+    page.OnCreate();
+    return TestSupport::waitUntil([&] { return answerer.allAnswered() && !page.isCreating(); }, 40000);
+}
+
+QSet<QString> TestCreateRun::lines(const QByteArray& output, bool latin1)
+{
+    const QString text = latin1 ? QString::fromLatin1(output) : QString::fromUtf8(output);
+    QSet<QString> set;
+    for (const QString& line : text.split('\n', Qt::SkipEmptyParts))
+        set.insert(line.trimmed());
+    return set;
+}
+
+QSet<QString> TestCreateRun::sevenZipPaths(const QString& image, const QString& type)
+{
+    QStringList args{"l", "-slt", "-scsUTF-8"};
+    if (!type.isEmpty())
+        args << "-t" + type;
+    QSet<QString> paths;
+    for (const QString& line : lines(TestSupport::runTool("7z", args << image)))
+        if (line.startsWith("Path = ") && line != "Path = " + image)
+            paths.insert(line.mid(7));
+    return paths;
+}
+
+void TestCreateRun::eachTypeMakesAnImageWithExactlyTheCollection_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::newRow("ISO9660 Jolet") << "jolet";
+    QTest::newRow("ISO9660") << "iso9600";
+    QTest::newRow("UDF ISO") << "udf";
+}
+
+void TestCreateRun::eachTypeMakesAnImageWithExactlyTheCollection()
+{
+    QFETCH(QString, type);
+    CPage3 page;
+    collect(page);
+    page.findChild<QRadioButton*>(type)->setChecked(true);
+    const QString image = m_Out + "/made " + type + ".iso";
+    ModalAnswerer answerer({saveInFileDialog(image), ModalAnswerer::clickButton("btnok", "CommDialog")});
+    QVERIFY(create(page, answerer));
+    QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
+    QCOMPARE(page.outputPath(), image);
+    const QString flag = type == "jolet" ? "-joliet" : type == "iso9600" ? "-l" : "-udf";
+    QCOMPARE(page.lastArguments(), QStringList({flag, "-R", "-r", "-o", image, page.stageDir().chopped(1)}));
+
+    QSet<QString> expected;
+    for (auto it = m_Expected.begin(); it != m_Expected.end(); ++it)
+        expected.insert("/" + it.key());
+    const QByteArray descriptor = TestSupport::runTool("isoinfo", {"-d", "-i", image});
+    QVERIFY(descriptor.contains("Rock Ridge signatures"));
+    QCOMPARE(descriptor.contains("Joliet with UCS level"), type == "jolet");
+    QCOMPARE(lines(TestSupport::runTool("isoinfo", {"-R", "-f", "-i", image})), expected);
+    if (type == "jolet")
+        QCOMPARE(lines(TestSupport::runTool("isoinfo", {"-J", "-j", "iso8859-1", "-f", "-i", image}), true), expected);
+
+    // 7z reads the UDF file system only where there is one.
+    const QString reader = type == "udf" ? "UDF" : QString();
+    QCOMPARE(sevenZipPaths(image, reader), QSet<QString>(m_Expected.keyBegin(), m_Expected.keyEnd()));
+    if (type != "udf")
+        QVERIFY(sevenZipPaths(image, "UDF").isEmpty());
+
+    const QString unpacked = TestSupport::freshDir("unpacked-" + type);
+    QStringList args{"x", "-y", "-o" + unpacked};
+    if (!reader.isEmpty())
+        args << "-t" + reader;
+    TestSupport::runTool("7z", args << image);
+    for (auto it = m_Expected.begin(); it != m_Expected.end(); ++it) {
+        if (it.value().isEmpty())
+            QVERIFY2(QFileInfo(unpacked + "/" + it.key()).isDir(), qPrintable(it.key()));
+        else
+            QVERIFY2(TestSupport::readFile(unpacked + "/" + it.key()) == TestSupport::readFile(it.value()),
+                     qPrintable(it.key()));
+    }
+    QVERIFY(!QFileInfo::exists(unpacked + "/Tree/.hidden"));
+    QVERIFY(!QFileInfo::exists(unpacked + "/remove me.txt"));
+    QFile::remove(image);
+}
+
+void TestCreateRun::emptyCollectionAsksForFilesFirst()
+{
+    CPage3 page;
+    ModalAnswerer answerer({ModalAnswerer::clickButton("btnok", "CommDialog")});
+    page.OnCreate();
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(answerer.lastText(), QString("Please add files or folders first!"));
+}
+
+void TestCreateRun::failedRunShowsTheToolsErrorAndNoImage()
+{
+    CPage3 page;
+    collect(page);
+    const QString image = "/proc/a.iso"; // no one may make files there
+    QVERIFY(!QFileInfo::exists(image));
+    ModalAnswerer answerer({saveInFileDialog(image), ModalAnswerer::clickButton("btnok", "CommDialog")});
+    QVERIFY(create(page, answerer));
+    QVERIFY2(answerer.lastText().contains("Unable to open disc image file"), qPrintable(answerer.lastText()));
+    QVERIFY(!answerer.lastText().contains("successfully"));
+    QVERIFY(!QFileInfo::exists(image));
+}
+
+void TestCreateRun::fullDiskRemovesThePartlyWrittenImage()
+{
+    const QString small = TestSupport::freshDir("small-disk");
+    if (TestSupport::runTool("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", small}).size() > 0
+        || !QFileInfo(small).isWritable())
+        QSKIP("a small file system cannot be mounted here");
+    QStorageInfo storage(small);
+    if (storage.bytesTotal() > 2 << 20) {
+        TestSupport::runTool("umount", {small});
+        QSKIP("a small file system cannot be mounted here");
+    }
+    QByteArray noise(3 << 20, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919) >> 3);
+    TestSupport::writeFile(m_Out + "/big/noise.bin", noise);
+    {
+        CPage3 page;
+        ModalAnswerer answerer({pickInFileDialog({m_Out + "/big"}), saveInFileDialog(small + "/full.iso"),
+                                ModalAnswerer::clickButton("btnok", "CommDialog")});
+        page.OnAddDir();
+        QVERIFY(create(page, answerer));
+        QVERIFY2(answerer.lastText().contains("No space left on device"), qPrintable(answerer.lastText()));
+        QVERIFY(!QFileInfo::exists(small + "/full.iso"));
+    }
+    TestSupport::runTool("umount", {small});
+}
+
+void TestCreateRun::stopWhileWaitingForTheCopyCancelsTheCreation()
+{
+    const QString dir = TestSupport::freshDir("run-slow");
+    QStringList slow;
+    for (int i = 0; i < 20; ++i) {
+        QFile big(dir + QString("/slow%1.bin").arg(i));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(200) << 20)); // sparse sources
+        slow << big.fileName();
+    }
+    CPage3 page;
+    {
+        ModalAnswerer answerer({pickInFileDialog(slow)});
+        page.OnAddFile();
+    }
+    const QString image = m_Out + "/stopped.iso";
+    bool stopped = false;
+    QTimer stopper;
+    connect(&stopper, &QTimer::timeout, [&] {
+        CProgressDialog* progress = page.progressDialog();
+        if (stopped || !progress->isVisible() || progress->text() != "Copy files and folders...")
+            return;
+        stopped = true;
+        QTest::mouseClick(progress->findChild<QWidget*>("btncancel"), Qt::LeftButton);
+    });
+    stopper.start(5);
+    ModalAnswerer answerer({saveInFileDialog(image)});
+    page.OnCreate(); // returns once stopped
+    QVERIFY(stopped);
+    QVERIFY(page.fileCopy()->IsBusy()); // the copy goes on for the collection
+    QVERIFY(!page.isCreating());
+    QVERIFY(!page.progressDialog()->isVisible());
+    QTest::qWait(300);
+    QVERIFY(!QApplication::activeModalWidget()); // no success message
+    QVERIFY(!QFileInfo::exists(image));
+}
+
+void TestCreateRun::largeFilesNeedTheUdfType()
+{
+    const QString dir = TestSupport::freshDir("run-large");
+    QFile huge(dir + "/huge.bin");
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(4) << 30)); // sparse
+    huge.close();
+    const QString small = TestSupport::writeFile(dir + "/small.txt", "small");
+    CPage3 page;
+    {
+        ModalAnswerer answerer({pickInFileDialog({small})});
+        page.OnAddFile();
+    }
+    // Collected without a staged copy: the check reads the sizes on disk.
+    Item item;
+    item.m_Path = "huge.bin";
+    item.m_SrcPath = dir + "/huge.bin";
+    item.m_IsDir = false;
+    page.tree().AddItem(item);
+
+    for (const char* type : {"jolet", "iso9600"}) {
+        page.findChild<QRadioButton*>(type)->setChecked(true);
+        ModalAnswerer answerer({ModalAnswerer::clickButton("btnok", "CommDialog")});
+        page.OnCreate(); // refused before any file dialog
+        QVERIFY(answerer.allAnswered());
+        QVERIFY2(answerer.lastText().contains("4 GB") && answerer.lastText().contains("UDF ISO"),
+                 qPrintable(answerer.lastText()));
+    }
+    page.findChild<QRadioButton*>("udf")->setChecked(true);
+    const QString image = m_Out + "/large.iso";
+    ModalAnswerer answerer({saveInFileDialog(image), ModalAnswerer::clickButton("btnok", "CommDialog")});
+    QVERIFY(create(page, answerer));
+    QCOMPARE(page.lastArguments().mid(0, 2), QStringList({"-udf", "-allow-limited-size"}));
+    QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
+    QFile::remove(image);
+}
+
+QUILLMERE_TEST_MAIN(TestCreateRun)
+#include "tst_createrun.moc"

@@ -71,13 +71,16 @@ void CPage3::connectForm()
 
 void CPage3::updateUI()
 {
+    // White captions: style 10 on the small tool buttons, 3 on the large ones.
     m_Form.addfile->SetBackGround(":/nwu/addfile1", ":/nwu/addfile2", ":/nwu/addfile3", QString(),
-                                  tr("Add Files..."));
-    m_Form.adddir->SetBackGround(":/nwu/adddir1", ":/nwu/adddir2", ":/nwu/adddir3", QString(), tr("Add Folder..."));
-    m_Form.remove->SetBackGround(":/nwu/Remove1", ":/nwu/Remove2", ":/nwu/Remove3", QString(), tr("Remove"));
+                                  tr("Add Files..."), QString(), 10);
+    m_Form.adddir->SetBackGround(":/nwu/adddir1", ":/nwu/adddir2", ":/nwu/adddir3", QString(), tr("Add Folder..."),
+                                 QString(), 10);
+    m_Form.remove->SetBackGround(":/nwu/Remove1", ":/nwu/Remove2", ":/nwu/Remove3", QString(), tr("Remove"),
+                                 QString(), 10);
     m_Form.create->SetBackGround(":/nwu/Create-IOS1", ":/nwu/Create-IOS2", ":/nwu/Create-IOS3", QString(),
-                                 tr("Create ISO"));
-    m_Form.back->SetBackGround(":/nwu/Back1", ":/nwu/Back2", ":/nwu/Back3", QString(), tr("Back"));
+                                 tr("Create ISO"), QString(), 3);
+    m_Form.back->SetBackGround(":/nwu/Back1", ":/nwu/Back2", ":/nwu/Back3", QString(), tr("Back"), QString(), 3);
     m_Form.list->setHeaderLabels({tr("File Name"), tr("File Path"), tr(" Size"), tr("Type"), tr("Time")});
     buildMenu();
 }

@@ -108,6 +108,7 @@ void TestCreatePage::formHasEveryWidget()
     QCOMPARE(f.progressBar->value(), 0);
     QCOMPARE(f.create->text(), QString("Create ISO"));
     QCOMPARE(f.create->normalPicture(), QString(":/nwu/Create-IOS1"));
+    QVERIFY(f.create->textStyle() != 0 && f.addfile->textStyle() != 0); // captions are drawn
     QCOMPARE(f.back->pos(), QPoint(599, 417));
     QCOMPARE(f.addfile->pos(), QPoint(209, 419));
     QVERIFY(page.stageDir().endsWith('/'));

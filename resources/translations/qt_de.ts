@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Dateien...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Ordner...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO erstellen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>&amp;Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>&amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Datei- und Ordnersicherung</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Sicherungstyp:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Maximalgröße: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Gesamtgröße: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Gesamtgröße: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Bitte fügen Sie zuerst Dateien oder Ordner hinzu!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Bitte wählen Sie einen Typ aus</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>Die Sammlung enthält eine Datei von 4 GB oder mehr, die ein ISO9660-Image nicht aufnehmen kann. Wählen Sie UDF ISO als Sicherungstyp oder entfernen Sie diese Datei.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Der Arbeitsordner unter %1 konnte nicht angelegt werden. Prüfen Sie, ob dieser Ordner beschreibbar ist und das Laufwerk freien Speicher hat, und öffnen Sie die Seite dann erneut.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Dateien und Ordner werden kopiert...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>ISO-Datei wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO erfolgreich erstellt!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>mkisofs konnte nicht gestartet werden (%1). Prüfen Sie, ob das Programm neben Quillmere installiert ist.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>Das ISO-Image konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Prüfen Sie, ob der Zielordner beschreibbar ist und genügend freien Speicher hat, und versuchen Sie es dann erneut.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

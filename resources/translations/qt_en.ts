@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>Add Files...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Add Folder...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Create ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>File Path</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Add Files(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Add Dirs(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>Remove(&amp;R)</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>File &amp; Folder Backup</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Backup Type:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Jolet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max Size : 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Total Size : 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Total Size: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Please add files or folders first!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Please select one type</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copy files and folders...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Creating ISO file...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Create ISO successfully!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>The ISO image could not be created.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Check that the output folder is writable and has enough free space, then try again.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Archivos...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Carpeta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Crear ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Añadir &amp;archivos</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Añadir &amp;carpetas</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Copia de seguridad de archivos y carpetas</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Tipo de copia:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Tamaño máximo: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Tamaño total: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Tamaño total: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>¡Primero añada archivos o carpetas!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Seleccione un tipo</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>La colección contiene un archivo de 4 GB o más, que una imagen ISO9660 no puede contener. Elija UDF ISO como tipo de copia o quite ese archivo.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>No se pudo crear la carpeta de trabajo en %1. Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libre y vuelva a abrir la página.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copiando archivos y carpetas...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Creando el archivo ISO...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>¡ISO creada correctamente!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>No se pudo iniciar mkisofs (%1). Compruebe que el programa está instalado junto a Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>No se pudo crear la imagen ISO.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Compruebe que se puede escribir en la carpeta de destino y que tiene suficiente espacio libre y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

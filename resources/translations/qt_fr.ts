@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Fichiers...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Dossier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Créer l’ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Ajouter des &amp;fichiers</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Ajouter des &amp;dossiers</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Sauvegarde de fichiers et dossiers</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Type de sauvegarde&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Taille max.&#xa0;: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Taille totale&#xa0;: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Taille totale&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Veuillez d’abord ajouter des fichiers ou des dossiers&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Veuillez choisir un type</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>La collection contient un fichier de 4 Go ou plus, qu’une image ISO9660 ne peut pas contenir. Choisissez UDF ISO comme type de sauvegarde ou retirez ce fichier.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Impossible de créer le dossier de travail dans %1. Vérifiez que ce dossier est accessible en écriture et que le disque a de l’espace libre, puis rouvrez la page.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copie des fichiers et dossiers...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Création du fichier ISO...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO créée avec succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>Impossible de lancer mkisofs (%1). Vérifiez que le programme est installé à côté de Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>L’image ISO n’a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Vérifiez que le dossier de destination est accessible en écriture et dispose de suffisamment d’espace libre, puis réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ File...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Cartella...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Crea ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Aggiungi &amp;file</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Aggiungi &amp;cartelle</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Backup di file e cartelle</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Tipo di backup:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Dimensione massima: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Dimensione totale: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Dimensione totale: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Aggiungi prima file o cartelle!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Seleziona un tipo</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>La raccolta contiene un file di 4 GB o più, che un’immagine ISO9660 non può contenere. Scegli UDF ISO come tipo di backup oppure rimuovi il file.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Impossibile creare la cartella di lavoro in %1. Verifica che la cartella sia scrivibile e che il disco abbia spazio libero, poi riapri la pagina.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copia di file e cartelle in corso...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Creazione del file ISO in corso...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO creata correttamente!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>Impossibile avviare mkisofs (%1). Verifica che il programma sia installato accanto a Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>Impossibile creare l’immagine ISO.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Verifica che la cartella di destinazione sia scrivibile e abbia spazio libero sufficiente, poi riprova.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

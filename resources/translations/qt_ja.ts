@@ -93,6 +93,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>ファイル追加...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダ追加...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO を作成</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>ファイルを追加(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>フォルダを追加(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>ファイルとフォルダのバックアップ</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>バックアップの種類:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>最大サイズ: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>合計サイズ: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>合計サイズ: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>先にファイルまたはフォルダを追加してください。</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>種類を 1 つ選択してください</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>4 GB 以上のファイルが含まれていますが、ISO9660 イメージには収められません。バックアップの種類に UDF ISO を選ぶか、そのファイルを削除してください。</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>%1 の下に作業フォルダを作成できませんでした。このフォルダに書き込めること、ディスクに空き容量があることを確認してから、ページを開き直してください。</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>ファイルとフォルダをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>ISO ファイルを作成しています...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO を作成しました。</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>mkisofs を起動できませんでした (%1)。プログラムが Quillmere と同じ場所にインストールされているか確認してください。</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>ISO イメージを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>出力先フォルダに書き込めること、空き容量が十分にあることを確認してから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Bestanden...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Map...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO maken</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Pad</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>&amp;Bestanden toevoegen</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>&amp;Mappen toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Back-up van bestanden en mappen</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Back-uptype:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max. grootte: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Totale grootte: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Totale grootte: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Voeg eerst bestanden of mappen toe!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Kies een type</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>De verzameling bevat een bestand van 4 GB of groter, dat niet in een ISO9660-image past. Kies UDF ISO als back-uptype of verwijder dat bestand.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>De werkmap in %1 kon niet worden gemaakt. Controleer of je naar deze map kunt schrijven en of de schijf vrije ruimte heeft, en open de pagina daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Bestanden en mappen kopiëren...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>ISO-bestand maken...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO is gemaakt!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>mkisofs kon niet worden gestart (%1). Controleer of het programma naast Quillmere is geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>Het ISO-image kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Controleer of je naar de uitvoermap kunt schrijven en of die genoeg vrije ruimte heeft, en probeer het daarna opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -95,6 +95,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>Dodaj pliki...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Dodaj folder...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Utwórz ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Ścieżka</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Dodaj &amp;pliki</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Dodaj &amp;foldery</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Kopia plików i folderów</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Typ kopii:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Maks. rozmiar: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Łączny rozmiar: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Łączny rozmiar: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Najpierw dodaj pliki lub foldery!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Wybierz typ</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>Kolekcja zawiera plik o rozmiarze 4 GB lub większym, którego obraz ISO9660 nie może pomieścić. Wybierz typ kopii UDF ISO albo usuń ten plik.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Nie udało się utworzyć folderu roboczego w %1. Sprawdź, czy ten folder jest zapisywalny i czy na dysku jest wolne miejsce, a następnie otwórz stronę ponownie.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Kopiowanie plików i folderów...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Tworzenie pliku ISO...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Obraz ISO został utworzony!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>Nie udało się uruchomić programu mkisofs (%1). Sprawdź, czy program jest zainstalowany obok Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>Nie udało się utworzyć obrazu ISO.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Sprawdź, czy folder docelowy jest zapisywalny i ma wystarczająco dużo wolnego miejsca, a następnie spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Arquivos...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Pasta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Criar ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Adicionar &amp;arquivos</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Adicionar &amp;pastas</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Backup de arquivos e pastas</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Tipo de backup:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Tamanho máximo: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Tamanho total: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Tamanho total: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Primeiro adicione arquivos ou pastas!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Selecione um tipo</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>A coleção contém um arquivo de 4 GB ou mais, que uma imagem ISO9660 não comporta. Escolha UDF ISO como tipo de backup ou remova esse arquivo.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Não foi possível criar a pasta de trabalho em %1. Verifique se essa pasta permite gravação e se o disco tem espaço livre e abra a página novamente.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copiando arquivos e pastas...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Criando arquivo ISO...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO criada com sucesso!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>Não foi possível iniciar o mkisofs (%1). Verifique se o programa está instalado junto ao Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>Não foi possível criar a imagem ISO.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Verifique se a pasta de destino permite gravação e tem espaço livre suficiente e tente novamente.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -95,6 +95,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Файлы...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Папка...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Создать ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Добавить &amp;файлы</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Добавить &amp;папки</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Резервная копия файлов и папок</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Тип образа:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Макс. размер: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Общий размер: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Общий размер: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Сначала добавьте файлы или папки!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Выберите тип образа</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>В наборе есть файл размером 4 ГБ или больше, который не помещается в образ ISO9660. Выберите тип образа UDF ISO или удалите этот файл.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Не удалось создать рабочую папку в %1. Проверьте, что в эту папку можно записывать и на диске есть свободное место, затем откройте страницу снова.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Копирование файлов и папок...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Создание ISO-файла...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO-файл успешно создан!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>Не удалось запустить mkisofs (%1). Проверьте, что программа установлена рядом с Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>Не удалось создать образ ISO.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Проверьте, что в папку назначения можно записывать и в ней достаточно свободного места, затем повторите попытку.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

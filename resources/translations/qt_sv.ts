@@ -94,6 +94,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>+ Filer...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>+ Mapp...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Skapa ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Sökväg</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Lägg till &amp;filer</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Lägg till &amp;mappar</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Säkerhetskopiering av filer och mappar</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Typ av kopia:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Maxstorlek: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>Total storlek: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Total storlek: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Lägg först till filer eller mappar!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Välj en typ</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>Samlingen innehåller en fil på 4 GB eller mer, som en ISO9660-avbildning inte kan rymma. Välj UDF ISO som typ av kopia eller ta bort filen.</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>Arbetsmappen under %1 kunde inte skapas. Kontrollera att mappen är skrivbar och att disken har ledigt utrymme och öppna sedan sidan igen.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Kopierar filer och mappar...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Skapar ISO-fil...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO-filen har skapats!</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>mkisofs kunde inte startas (%1). Kontrollera att programmet är installerat bredvid Quillmere.</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>ISO-avbildningen kunde inte skapas.</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>Kontrollera att utdatamappen är skrivbar och har tillräckligt med ledigt utrymme och försök sedan igen.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -93,6 +93,133 @@
     </message>
 </context>
 <context>
+    <name>CPage3</name>
+    <message>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>创建 ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>文件路径</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>添加文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>添加文件夹(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>文件和文件夹备份</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>备份类型：</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>最大容量: 5 GB</translation>
+    </message>
+    <message>
+        <source>Total Size : 0 KB</source>
+        <translation>总大小: 0 KB</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>总大小: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>请先添加文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>请选择一种类型</translation>
+    </message>
+    <message>
+        <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
+        <translation>集合中有一个 4 GB 或更大的文件，ISO9660 镜像无法容纳。请选择 UDF ISO 作为备份类型，或移除该文件。</translation>
+    </message>
+    <message>
+        <source>The working folder below %1 could not be made. Check that this folder is writable and that the disk has free space, then open the page again.</source>
+        <translation>无法在 %1 下创建工作文件夹。请检查该文件夹是否可写、磁盘是否有可用空间，然后重新打开此页面。</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>正在复制文件和文件夹...</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>正在创建 ISO 文件...</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO 创建成功！</translation>
+    </message>
+    <message>
+        <source>mkisofs could not be started (%1). Check that the program is installed beside Quillmere.</source>
+        <translation>无法启动 mkisofs (%1)。请检查该程序是否安装在 Quillmere 所在的文件夹中。</translation>
+    </message>
+    <message>
+        <source>The ISO image could not be created.</source>
+        <translation>无法创建 ISO 镜像。</translation>
+    </message>
+    <message>
+        <source>Check that the output folder is writable and has enough free space, then try again.</source>
+        <translation>请检查输出文件夹是否可写且有足够的可用空间，然后重试。</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -170,6 +170,10 @@ bool Util::FileCopy(const QString& source, const QString& destination)
         return false;
     }
     bool ok = copyContent(input, output);
+    // A copy keeps the time the user's file was last changed: images made
+    // from staged copies show the originals' times.
+    if (ok)
+        output.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
     output.close();
     ok = ok && output.error() == QFileDevice::NoError && putInPlace(partial, destination);
     if (!ok)

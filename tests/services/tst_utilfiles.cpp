@@ -55,6 +55,7 @@ class TestUtilFiles : public QObject
     Q_OBJECT
 private slots:
     void copiesAndCountsEveryByte();
+    void copyKeepsTheModificationTime();
     void copyOntoItselfChangesNothing();
     void copyOfAMissingSourceFails();
     void replacesAnExistingDestination();
@@ -83,6 +84,20 @@ void TestUtilFiles::copiesAndCountsEveryByte()
     QCOMPARE(qint64(Util::copyedsize), qint64(data.size()));
     QCOMPARE(entriesOf(dir + "/new/deeper"), QStringList{"big.bin"});
     QCOMPARE(readFile(source), data);
+}
+
+void TestUtilFiles::copyKeepsTheModificationTime()
+{
+    const QString dir = freshDir("time");
+    const QString source = writeFile(dir + "/old.txt", "kept");
+    const QDateTime then = QDateTime::fromString("2019-05-04T03:02:01", Qt::ISODate);
+    {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(then, QFileDevice::FileModificationTime));
+    }
+    QVERIFY(Util::FileCopy(source, dir + "/copy/old.txt"));
+    QCOMPARE(QFileInfo(dir + "/copy/old.txt").lastModified(), then);
 }
 
 void TestUtilFiles::copyOntoItselfChangesNothing()

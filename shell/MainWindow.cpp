@@ -1,7 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "create/CPage3.h"
-
+#include "edit/CPage4.h"
 #include "shell/Languages.h"
 #include "widgets/CAboutusDialog.h"
 #include "widgets/CImageButton.h"
@@ -154,7 +154,13 @@ void MainWindow::onCreate()
     showPage(new CPage3, QPoint(1, 107));
 }
 
-void MainWindow::onEdit() {}
+void MainWindow::onEdit()
+{
+    auto* page = new CPage4;
+    page->setParent(this);
+    page->InitializeUI();
+    showPage(page, QPoint(3, 107));
+}
 
 void MainWindow::onCopy() {}
 

@@ -3,7 +3,12 @@
 #include "TestSupport.h"
 #include "services/Util.h"
 
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QFile>
 #include <QProcess>
 
@@ -67,10 +72,32 @@ QStringList contentListing(const QString& iso)
         if (name.startsWith("[BOOT]"))
             continue;
         const bool folder = line.mid(20, 1) == "D";
-        entries << (folder ? name + "/" : name + " " + line.mid(26, 12).trimmed());
+        // mkisofs gives the boot catalog no length in the UDF tree that 7z
+        // reads; the catalog itself is checked through xorriso's report.
+        const bool catalog = name.endsWith("boot.cat") || name.endsWith("boot.catalog");
+        entries << (folder ? name + "/" : catalog ? name : name + " " + line.mid(26, 12).trimmed());
     }
     entries.sort();
     return entries;
+}
+
+ModalAnswerer::Answer typePath(const QString& path)
+{
+    return [path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        auto* edit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        auto* box = dialog ? dialog->findChild<QDialogButtonBox*>("buttonBox") : nullptr;
+        if (!edit || !box)
+            return false;
+        QTimer::singleShot(0, dialog, [edit, box, path] {
+            edit->setText(path);
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        return true;
+    };
 }
 
 QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs)

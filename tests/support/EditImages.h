@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ModalAnswerer.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,8 +16,14 @@ QString buildIsolinuxImage(const QString& folder);
 QStringList bootEntries(const QString& iso);
 
 // "path size" of every file and "path/" of every folder, as 7z lists the
-// image, without 7z's "[BOOT]" pseudo folder; sorted.
+// image, without 7z's "[BOOT]" pseudo folder and the boot catalog's size;
+// sorted.
 QStringList contentListing(const QString& iso);
+
+// Answers a file dialog by typing the full path into its name field and
+// pressing its accept button, as a user may; works before the dialog has
+// listed the folder.
+ModalAnswerer::Answer typePath(const QString& path);
 
 // Boots the image in QEMU until the text appears on the serial port or the
 // time runs out; returns what the serial port printed.

@@ -1,0 +1,393 @@
+#include "edit/CPage4.h"
+
+#include "edit/ExtractProgress.h"
+#include "edit/WorkPath.h"
+#include "extract/FolderView.h"
+#include "services/ArchiveTool.h"
+#include "services/CFileCopy.h"
+#include "services/CRunCommandThread.h"
+#include "services/Util.h"
+#include "services/WorkFolder.h"
+#include "widgets/CImageButton.h"
+#include "widgets/CLineEdit.h"
+#include "widgets/CProgressDialog.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+
+// 7z shows an image's boot images in this pseudo folder; it is no folder
+// of the image and must not become one of the saved image.
+const char kBootPseudoFolder[] = "[BOOT]";
+
+QIcon folderIcon()
+{
+    return FolderView::FolderIcon();
+}
+
+} // namespace
+
+CPage4::CPage4(QWidget* parent) : ImageDialog(parent)
+{
+    m_FileCopy = new CFileCopy(nullptr);
+    m_FileCopy->start();
+}
+
+CPage4::~CPage4()
+{
+    stopExtraction();
+    if (m_ListThread) {
+        m_ListThread->terminate();
+        m_ListThread->release();
+    }
+    if (m_CreateThread) {
+        m_CreateThread->terminate();
+        m_CreateThread->release();
+    }
+    m_FileCopy->stop();
+    m_FileCopy->wait();
+    delete m_FileCopy;
+}
+
+QString CPage4::workFolder() const
+{
+    return m_WorkFolder ? m_WorkFolder->path() + "image/" : QString();
+}
+
+QString CPage4::bootImageFile() const
+{
+    return m_WorkFolder ? m_WorkFolder->path() + "boot.bin" : QString();
+}
+
+void CPage4::InitializeUI()
+{
+    buildForm();
+    qDebug() << "CPage4::InitializeUI() is called!!";
+    updateUI();
+    m_New->hide();
+    connectForm();
+    SetEnabled(false);
+    m_Back->setEnabled(true);
+    m_LoadIso->setEnabled(true);
+    Util::RestoreCursor();
+    if (parentWidget()) {
+        setFixedWidth(parentWidget()->width() - 6);
+        setFixedHeight(parentWidget()->height() - 110);
+    }
+    // Folders of earlier runs that no page holds any more.
+    WorkFolder::removeStale();
+}
+
+void CPage4::SetEnabled(bool enabled)
+{
+    if (enabled)
+        Util::RestoreCursor();
+    else
+        Util::SetCursorBusy();
+    for (CImageButton* button : {m_Back, m_LoadIso, m_Add, m_Rename, m_Delete, m_Export, m_New, m_Save})
+        button->setEnabled(enabled);
+}
+
+void CPage4::OnLoadISO()
+{
+    const QString path = Util::GetOpenFileDialog(this, "ISO Files(*.ISO)");
+    // A cancelled choice keeps the loaded image and its working folder.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    m_IsoPath = path;
+    m_ExtractFailed = false;
+    stopExtraction();
+    m_PendingOps.clear();
+    m_FileCopy->ClearAllTasks();
+    // Each load unpacks into a folder of its own, so the removal of the old
+    // one can never touch the files of the new extraction.
+    if (m_WorkFolder)
+        m_FileCopy->AddTask(m_WorkFolder->pathWithoutSlash(), QString(), CFileCopy::Delete);
+    m_WorkFolder = std::make_unique<WorkFolder>("edit");
+    QDir().mkpath(workFolder());
+    Util::copyedsize = 0;
+
+    startListing();
+    Util::RemoveFile(bootImageFile());
+    Util::BootExtract(m_IsoPath, bootImageFile());
+    m_Boot.load(m_IsoPath);
+    startExtraction();
+    SetEnabled(false);
+}
+
+void CPage4::startListing()
+{
+    if (m_ListThread) {
+        m_ListThread->terminate();
+        m_ListThread->release();
+    }
+    m_CurrentItem = nullptr;
+    m_TreeWidget->clear();
+    m_List->setRowCount(0);
+    m_Listing.Start(m_IsoPath);
+    m_ListThread = new CRunCommandThread(nullptr);
+    connect(m_ListThread, &CRunCommandThread::standoutputline, this, &CPage4::OnLineOutput);
+    connect(m_ListThread, &CRunCommandThread::sigfinished, this, &CPage4::OnListingEnded);
+    m_ListThread->SetRunCmd(ArchiveTool::program(), ArchiveTool::listArgsUtf8(m_IsoPath));
+    m_ListThread->start();
+}
+
+void CPage4::startExtraction()
+{
+    m_ExtractProgress = 0;
+    m_ExtractThread = new CRunCommandThread(nullptr);
+    connect(m_ExtractThread, &CRunCommandThread::standoutputline, this, &CPage4::OnExtractOutput);
+    connect(m_ExtractThread, &CRunCommandThread::sigfinished, this, &CPage4::OnExtractFinished);
+    m_ExtractThread->SetRunCmd(ArchiveTool::program(), ArchiveTool::unpackAllArgs(workFolder(), m_IsoPath));
+    m_ExtractThread->start();
+}
+
+void CPage4::stopExtraction()
+{
+    if (!m_ExtractThread)
+        return;
+    m_ExtractThread->terminate();
+    m_ExtractThread->release();
+    m_ExtractThread = nullptr;
+}
+
+void CPage4::OnLineOutput(QString line)
+{
+    if (sender() != m_ListThread)
+        return;
+    if (m_Listing.ReadLine(line))
+        OnUnzipFinished();
+}
+
+void CPage4::OnListingEnded()
+{
+    if (sender() != m_ListThread || m_Listing.IsComplete())
+        return;
+    // The tool ended before its table was complete: nothing can be edited.
+    const QStringList errors = m_Listing.ToolErrors();
+    m_ListThread->release();
+    m_ListThread = nullptr;
+    stopExtraction();
+    SetEnabled(false);
+    m_Back->setEnabled(true);
+    m_LoadIso->setEnabled(true);
+    Util::RestoreCursor();
+    Util::ShowError(tr("The image \"%1\" could not be listed: %2 Please check that it is an ISO image.")
+                        .arg(QFileInfo(m_IsoPath).fileName(),
+                             errors.isEmpty() ? tr("the archive tool gave no reason.") : errors.join(' ')));
+}
+
+void CPage4::dropBootPseudoFolder()
+{
+    if (!m_Boot.hasCatalog())
+        return;
+    Item* pseudo = m_Tree.GetItem(kBootPseudoFolder);
+    if (pseudo && pseudo->m_IsDir)
+        m_Tree.m_Root.m_Children.remove(pseudo);
+}
+
+void CPage4::OnUnzipFinished()
+{
+    SetEnabled(true);
+    qDebug() << "finished unzip";
+    dropBootPseudoFolder();
+    m_TreeWidget->clear();
+    auto* top = new QTreeWidgetItem(QStringList(m_Tree.m_Name));
+    top->setData(0, Qt::UserRole, Item::ToVariant(&m_Tree.m_Root));
+    m_TreeWidget->addTopLevelItem(top);
+    LoadFiles(&m_Tree.m_Root, nullptr, top);
+    top->setIcon(0, folderIcon());
+    top->setExpanded(true);
+    m_CurrentItem = &m_Tree.m_Root;
+    RefreshTable();
+    if (m_ListThread) {
+        m_ListThread->release();
+        m_ListThread = nullptr;
+    }
+}
+
+void CPage4::LoadFiles(Item* item, QTreeWidget* widget, QTreeWidgetItem* parent)
+{
+    if (!item || !parent)
+        return;
+    for (Item* child : item->m_Children) {
+        if (!child->m_IsDir)
+            continue;
+        auto* node = new QTreeWidgetItem(QStringList(child->GetName()));
+        if (widget)
+            widget->addTopLevelItem(node);
+        else
+            parent->addChild(node);
+        node->setIcon(0, folderIcon());
+        node->setData(0, Qt::UserRole, Item::ToVariant(child));
+        LoadFiles(child, nullptr, node);
+    }
+}
+
+void CPage4::RefreshTable()
+{
+    m_List->setRowCount(0);
+    if (!m_CurrentItem)
+        return;
+    const QString filter = m_Search->text().trimmed();
+    for (Item* child : m_CurrentItem->m_Children) {
+        const QString name = child->GetName();
+        if (!name.contains(filter, Qt::CaseInsensitive))
+            continue;
+        const int row = m_List->rowCount();
+        m_List->insertRow(row);
+        QTableWidgetItem* nameCell;
+        if (child->m_IsDir) {
+            nameCell = new QTableWidgetItem(folderIcon(), name);
+            nameCell->setData(Qt::UserRole, 1);
+            m_List->setItem(row, 1, new QTableWidgetItem(QString()));
+            m_List->setItem(row, 2, new QTableWidgetItem(tr("Folder")));
+        } else {
+            nameCell = new QTableWidgetItem(Util::GetExtensionIcon(name), name);
+            m_List->setItem(row, 1, new QTableWidgetItem(Util::SizeToString(child->m_Size.toLongLong())));
+            m_List->setItem(row, 2, new QTableWidgetItem(Util::GetExtensionString(name)));
+        }
+        // Rows stand for their entry even while a filter hides others.
+        nameCell->setData(Qt::UserRole + 1, Item::ToVariant(child));
+        nameCell->setData(Qt::CheckStateRole, Qt::Unchecked);
+        m_List->setItem(row, 0, nameCell);
+        m_List->setItem(row, 3, new QTableWidgetItem(child->m_Time));
+    }
+}
+
+Item* CPage4::entryOfRow(int row) const
+{
+    QTableWidgetItem* cell = m_List->item(row, 0);
+    if (!cell || !m_CurrentItem)
+        return nullptr;
+    Item* entry = Item::FromVariant(cell->data(Qt::UserRole + 1));
+    return m_CurrentItem->m_Children.contains(entry) ? entry : nullptr;
+}
+
+QList<Item*> CPage4::checkedEntries() const
+{
+    QList<Item*> entries;
+    for (int row = 0; row < m_List->rowCount(); ++row) {
+        QTableWidgetItem* cell = m_List->item(row, 0);
+        if (cell && cell->data(Qt::CheckStateRole).toInt() == Qt::Checked && entryOfRow(row))
+            entries.append(entryOfRow(row));
+    }
+    return entries;
+}
+
+QTreeWidgetItem* CPage4::treeItemOf(Item* item) const
+{
+    QTreeWidgetItem* top = m_TreeWidget->topLevelItem(0);
+    return top ? FolderView::FindRow(top, item) : nullptr;
+}
+
+void CPage4::OnTreeCurrentChanged()
+{
+    QTreeWidgetItem* current = m_TreeWidget->currentItem();
+    if (!current)
+        return;
+    current->setSelected(true);
+    m_CurrentItem = Item::FromVariant(current->data(0, Qt::UserRole));
+    RefreshTable();
+}
+
+void CPage4::OnListViewDoubleClicked()
+{
+    QTableWidgetItem* current = m_List->currentItem();
+    if (!current)
+        return;
+    Item* entry = entryOfRow(current->row());
+    if (!entry || !entry->m_IsDir)
+        return;
+    m_CurrentItem = entry;
+    RefreshTreeWidget();
+    RefreshTable();
+}
+
+void CPage4::RefreshTreeWidget()
+{
+    QTreeWidgetItem* node = treeItemOf(m_CurrentItem);
+    if (!node)
+        return;
+    m_TreeWidget->clearSelection();
+    node->setSelected(true);
+    m_TreeWidget->setCurrentItem(node);
+    if (node->parent() && !node->parent()->isExpanded())
+        node->parent()->setExpanded(true);
+    node->setExpanded(true);
+}
+
+void CPage4::OnListViewClicked(QTableWidgetItem* pItem)
+{
+    if (!pItem || pItem->tableWidget() != m_List || pItem->row() < 0 || pItem->row() >= m_List->rowCount())
+        return;
+    const QPoint at = m_List->mapFromGlobal(QCursor::pos());
+    if (at.x() < 17)
+        return; // the check box handles its own area
+    FolderView::ToggleChecked(m_List, pItem->row());
+}
+
+void CPage4::slotSelectAll(bool bChecked)
+{
+    FolderView::SetAllChecked(m_List, bChecked);
+}
+
+void CPage4::OnSearch()
+{
+    RefreshTable();
+}
+
+void CPage4::OnListContextMenuRequest(QPoint)
+{
+    m_Menu->popup(QCursor::pos());
+}
+
+void CPage4::OnExtractOutput(QString line)
+{
+    if (sender() != m_ExtractThread)
+        return;
+    const int percent = ExtractProgress::parse(line);
+    if (percent < 0)
+        return;
+    m_ExtractProgress = percent;
+    qDebug() << "m_ExtractProgress:" << m_ExtractProgress;
+}
+
+void CPage4::OnExtractFinished()
+{
+    if (sender() != m_ExtractThread)
+        return;
+    const RunResult result = m_ExtractThread->result();
+    // 7z's exit code 1 stands for warnings only; the files were written.
+    m_ExtractFailed = !result.started || result.crashed || result.exitCode >= 2;
+    if (m_Boot.hasCatalog())
+        m_FileCopy->AddTask(workFolder() + kBootPseudoFolder, QString(), CFileCopy::Delete);
+    for (const FileOp& op : m_PendingOps)
+        m_FileCopy->AddTask(op.source, op.destination, op.type);
+    m_PendingOps.clear();
+    m_ExtractThread->release();
+    m_ExtractThread = nullptr;
+    qDebug() << "CPage4::OnExtractFinished() is called!!";
+    if (m_ExtractFailed)
+        Util::ShowError(tr("The image could not be unpacked completely (%1). Saving it now would leave "
+                           "files out; please load the image again or check the free disk space.")
+                            .arg(result.errorString.isEmpty() ? tr("the archive tool reported an error")
+                                                              : result.errorString));
+}
+
+void CPage4::AddFileOpTasks(QString src, QString dst, int type)
+{
+    if (m_ExtractThread) {
+        m_PendingOps.append(FileOp{type, src, dst});
+        return;
+    }
+    for (const FileOp& op : m_PendingOps)
+        m_FileCopy->AddTask(op.source, op.destination, op.type);
+    m_PendingOps.clear();
+    m_FileCopy->AddTask(src, dst, type);
+}

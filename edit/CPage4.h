@@ -1,0 +1,140 @@
+#pragma once
+
+#include "edit/BootLayout.h"
+#include "edit/FileOp.h"
+#include "model/CTree.h"
+#include "model/ListingReader.h"
+#include "widgets/ImageDialog.h"
+
+#include <QList>
+#include <QPoint>
+#include <memory>
+
+class CFileCopy;
+class CImageButton;
+class CLineEdit;
+class CProgressDialog;
+class CRunCommandThread;
+class QMenu;
+class QTableWidget;
+class QTableWidgetItem;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SCheckBoxHeaderView;
+class WorkFolder;
+
+// The Edit page: loads an image (listing it into m_Tree while unpacking it
+// into the page's own working folder), lets the user add, export, rename
+// and delete its content, and saves a new image that boots like the one
+// loaded.
+class CPage4 : public ImageDialog
+{
+    Q_OBJECT
+public:
+    explicit CPage4(QWidget* parent = nullptr);
+    ~CPage4() override;
+
+    virtual void InitializeUI();
+    virtual void RefreshTable();
+    virtual void LoadFiles(Item* item, QTreeWidget* widget, QTreeWidgetItem* parent);
+
+    void SetEnabled(bool enabled);
+    void AddFileOpTasks(QString src, QString dst, int type);
+    void AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTreeItem);
+
+    // The folder the image is unpacked into, with a trailing "/"; empty
+    // before the first load.
+    QString workFolder() const;
+    QString bootImageFile() const;
+    bool isExtracting() const { return m_ExtractThread != nullptr; }
+    bool isSaving() const { return m_CreateThread != nullptr; }
+    bool isListed() const { return m_CurrentItem != nullptr; }
+    CTree& tree() { return m_Tree; }
+    Item* currentItem() const { return m_CurrentItem; }
+    QString savePath() const { return m_SavePath; }
+    QStringList lastSaveArguments() const { return m_SaveArguments; }
+    CProgressDialog* progressDialog() const { return m_ProgressDialog; }
+
+public slots:
+    void OnLoadISO();
+    void OnAdd();
+    void OnExport();
+    void OnRename();
+    void OnDelete();
+    void OnNew();
+    void OnSave();
+    void StopCreate();
+    void slotSelectAll(bool bChecked);
+    void OnSearch();
+    virtual void OnUnzipFinished();
+    virtual void OnLineOutput(QString line);
+    virtual void OnExtractOutput(QString line);
+    virtual void OnExtractFinished();
+    void OnCreateOutput(QString line);
+    void OnCreateFinished();
+    virtual void OnTreeCurrentChanged();
+    virtual void OnListViewDoubleClicked();
+    virtual void OnListViewClicked(QTableWidgetItem* pItem);
+    virtual void RefreshTreeWidget();
+    void OnListContextMenuRequest(QPoint pos);
+    void updateUI();
+
+protected:
+    void changeEvent(QEvent* qe) override;
+
+private slots:
+    void OnListingEnded();
+
+private:
+    void buildForm();
+    void connectForm();
+    void fillMenu();
+    void startListing();
+    void startExtraction();
+    void stopExtraction();
+    void dropBootPseudoFolder();
+    QList<Item*> checkedEntries() const;
+    Item* entryOfRow(int row) const;
+    QTreeWidgetItem* treeItemOf(Item* item) const;
+    bool refuseOutsidePath(const Item* entry);
+    void appendAddedRow(const Item& entry);
+    bool waitForExtraction();
+    bool waitForCopier();
+    void runSave(const QString& output);
+    void endSave(bool succeeded);
+
+    QString m_IsoPath;
+    Item* m_CurrentItem = nullptr;
+    CTree m_Tree;
+    ListingReader m_Listing{m_Tree};
+    CFileCopy* m_FileCopy = nullptr;
+    CRunCommandThread* m_ListThread = nullptr;
+    CRunCommandThread* m_ExtractThread = nullptr;
+    CRunCommandThread* m_CreateThread = nullptr;
+    QList<FileOp> m_PendingOps;
+    int m_ExtractProgress = 0;
+    bool m_ExtractFailed = false;
+    bool m_bStop = false;
+    bool m_Exporting = false;
+    CProgressDialog* m_ProgressDialog = nullptr;
+    QMenu* m_Menu = nullptr;
+    SCheckBoxHeaderView* m_HeaderView = nullptr;
+    QString m_SavePath;
+    QString m_PartialPath;
+    QStringList m_SaveArguments;
+    QStringList m_SaveOutput;
+    std::unique_ptr<WorkFolder> m_WorkFolder;
+    BootLayout m_Boot;
+
+    CImageButton* m_LoadIso = nullptr;
+    CImageButton* m_Add = nullptr;
+    CImageButton* m_Export = nullptr;
+    CImageButton* m_Rename = nullptr;
+    CImageButton* m_Delete = nullptr;
+    CImageButton* m_New = nullptr;
+    CImageButton* m_Back = nullptr;
+    CImageButton* m_Save = nullptr;
+    CLineEdit* m_Search = nullptr;
+    QTreeWidget* m_TreeWidget = nullptr;
+    QTableWidget* m_List = nullptr;
+};

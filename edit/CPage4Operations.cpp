@@ -1,0 +1,258 @@
+// The Edit page's changes to the loaded image: Add, Export, Rename, Delete.
+#include "edit/CPage4.h"
+
+#include "edit/SubtreePaths.h"
+#include "edit/WorkPath.h"
+#include "services/CFileCopy.h"
+#include "services/Util.h"
+#include "widgets/CInputDialog.h"
+#include "widgets/CProgressDialog.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include "extract/FolderView.h"
+#include <QFileInfo>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+
+Item entryFor(const QString& path, const QString& imagePath)
+{
+    const QFileInfo info(path);
+    Item entry;
+    entry.m_Path = imagePath;
+    entry.m_SrcPath = info.absoluteFilePath();
+    entry.m_IsDir = info.isDir();
+    entry.m_Size = info.isDir() ? QString() : QString::number(info.size());
+    entry.m_Time = Util::QT2String(info.lastModified());
+    return entry;
+}
+
+void processEventsFor(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds - int(timer.elapsed()));
+}
+
+} // namespace
+
+bool CPage4::refuseOutsidePath(const Item* entry)
+{
+    if (WorkPath::staysInside(entry->m_Path))
+        return false;
+    Util::ShowError(tr("The entry \"%1\" has a path that leads out of the image's folder, so it cannot be "
+                       "changed or copied. Please load the image again or choose other entries.")
+                        .arg(entry->m_Path));
+    return true;
+}
+
+void CPage4::appendAddedRow(const Item& entry)
+{
+    const QString name = entry.GetName();
+    const int row = m_List->rowCount();
+    m_List->insertRow(row);
+    auto* nameCell = entry.m_IsDir ? new QTableWidgetItem(FolderView::FolderIcon(), name)
+                                   : new QTableWidgetItem(Util::GetExtensionIcon(name), name);
+    if (entry.m_IsDir)
+        nameCell->setData(Qt::UserRole, 1);
+    nameCell->setData(Qt::UserRole + 1, Item::ToVariant(m_Tree.GetItem(entry.m_Path)));
+    m_List->setItem(row, 0, nameCell);
+    m_List->setItem(row, 1, new QTableWidgetItem(entry.m_IsDir ? QString()
+                                                               : Util::SizeToString(entry.m_Size.toLongLong())));
+    m_List->setItem(row, 2, new QTableWidgetItem(entry.m_IsDir ? tr("Folder") : Util::GetExtensionString(name)));
+    m_List->setItem(row, 3, new QTableWidgetItem(entry.m_Time));
+}
+
+void CPage4::OnAdd()
+{
+    if (!m_CurrentItem)
+        return;
+    const QStringList paths = Util::GetDirsAndFilesDialog(this);
+    if (paths.isEmpty())
+        return;
+    QString prefix = m_CurrentItem->m_Path + "/";
+    if (prefix.startsWith('/'))
+        prefix.remove(0, 1);
+    QTreeWidgetItem* folderNode = treeItemOf(m_CurrentItem);
+    Util::SetCursorBusy();
+    for (const QString& path : paths) {
+        const Item entry = entryFor(path, prefix + QFileInfo(path).fileName());
+        if (!WorkPath::staysInside(entry.m_Path) || !m_Tree.AddItem(entry))
+            continue;
+        appendAddedRow(entry);
+        if (entry.m_IsDir) {
+            auto* node = new QTreeWidgetItem(QStringList(entry.GetName()));
+            node->setIcon(0, FolderView::FolderIcon());
+            node->setData(0, Qt::UserRole, Item::ToVariant(m_Tree.GetItem(entry.m_Path)));
+            if (folderNode)
+                folderNode->addChild(node);
+            AddSubDir(m_Tree.GetItem(entry.m_Path), entry.m_SrcPath, node);
+            AddFileOpTasks(entry.m_SrcPath, workFolder() + prefix, CFileCopy::Copy);
+        } else {
+            AddFileOpTasks(entry.m_SrcPath, workFolder() + entry.m_Path, CFileCopy::Copy);
+        }
+    }
+    Util::RestoreCursor();
+}
+
+void CPage4::AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTreeItem)
+{
+    if (!parent || !parentTreeItem || !QFileInfo(dirPath).isDir())
+        return;
+    const QFileInfoList entries = QDir(dirPath).entryInfoList(QDir::Filters(0x6007));
+    for (const QFileInfo& info : entries) {
+        Item* child = parent->m_Children.append(entryFor(info.absoluteFilePath(),
+                                                         parent->m_Path + "/" + info.fileName()));
+        if (!child->m_IsDir)
+            continue;
+        auto* node = new QTreeWidgetItem(QStringList(info.fileName()));
+        node->setIcon(0, FolderView::FolderIcon());
+        node->setData(0, Qt::UserRole, Item::ToVariant(child));
+        parentTreeItem->addChild(node);
+        AddSubDir(child, info.absoluteFilePath(), node);
+    }
+}
+
+bool CPage4::waitForExtraction()
+{
+    if (!m_ExtractThread)
+        return !m_bStop;
+    m_ProgressDialog->SetText(tr("Extracting iso..."));
+    m_ProgressDialog->SetRange(0, 100);
+    m_ProgressDialog->show();
+    while (m_ExtractThread && !m_bStop) {
+        m_ProgressDialog->SetValue(m_ExtractProgress);
+        processEventsFor(200);
+    }
+    return !m_bStop;
+}
+
+bool CPage4::waitForCopier()
+{
+    const qint64 total = m_FileCopy->GetLeftTaskBytes();
+    if (total > 0) {
+        m_ProgressDialog->SetText(tr("Copy files and directories..."));
+        m_ProgressDialog->SetRange(0, int(total / 1024));
+    }
+    // Removals and renames carry no bytes: the queue is done when the
+    // copier is idle, not when no bytes are left.
+    while (!m_bStop && (m_FileCopy->GetLeftTaskBytes() > 0 || m_FileCopy->IsBusy())) {
+        const qint64 left = qMax<qint64>(0, m_FileCopy->GetLeftTaskBytes());
+        if (total > 0)
+            m_ProgressDialog->SetValue(int((total - left) / 1024));
+        processEventsFor(100);
+        qDebug() << "CPage4::OnCreate" << total << left;
+    }
+    return !m_bStop;
+}
+
+void CPage4::OnExport()
+{
+    const QList<Item*> entries = checkedEntries();
+    if (entries.isEmpty()) {
+        Util::ShowError(tr("Please select files or folders in the list first."));
+        return;
+    }
+    for (const Item* entry : entries) {
+        if (entry->m_SrcPath.isEmpty() && refuseOutsidePath(entry))
+            return;
+    }
+    const QString target = Util::GetDirDialog(this);
+    if (target.isEmpty())
+        return;
+    m_bStop = false;
+    // Renames and removals queued earlier must be done before copying out.
+    bool ready = waitForExtraction();
+    if (ready) {
+        m_ProgressDialog->show();
+        ready = waitForCopier();
+    }
+    if (!ready) {
+        m_ProgressDialog->hide();
+        return;
+    }
+    m_Exporting = true;
+    for (const Item* entry : entries) {
+        const QString source = entry->m_SrcPath.isEmpty() ? workFolder() + entry->m_Path : entry->m_SrcPath;
+        m_FileCopy->AddTask(source, entry->m_IsDir ? target : target + "/" + QFileInfo(source).fileName(),
+                            CFileCopy::Copy);
+    }
+    const bool copied = waitForCopier();
+    m_Exporting = false;
+    m_ProgressDialog->hide();
+    if (!copied)
+        return;
+    qDebug() << "file copy finished!!!";
+    Util::ShowOpen(tr("Export Successfully !"), target);
+}
+
+void CPage4::OnRename()
+{
+    const QList<Item*> entries = checkedEntries();
+    if (entries.isEmpty()) {
+        Util::ShowError(tr("Please select one row in the table list first"));
+        return;
+    }
+    Item* entry = entries.first();
+    if (refuseOutsidePath(entry))
+        return;
+    const QString oldName = entry->GetName();
+    CInputDialog dialog(this);
+    dialog.SetInput(oldName);
+    if (dialog.exec() != 1)
+        return;
+    const QString name = dialog.GetInput();
+    if (name.isEmpty() || name == oldName)
+        return;
+    if (!WorkPath::isValidName(name)) {
+        Util::ShowError(tr("\"%1\" cannot be used as a name: a name must not hold \"/\" or \"\\\" and "
+                           "must not be \".\" or \"..\". Please type another name.")
+                            .arg(name));
+        return;
+    }
+    Item* parent = entry->Parent();
+    const QString newPath = entry->m_Path.left(entry->m_Path.size() - oldName.size()) + name;
+    if (parent && parent->m_Children.findByPath(newPath)) {
+        Util::ShowError(tr("This folder already holds an entry named \"%1\". Please type another name.").arg(name));
+        return;
+    }
+    const QString oldPath = entry->m_Path;
+    entry->Rename(name);
+    SubtreePaths::follow(entry);
+    AddFileOpTasks(workFolder() + oldPath, workFolder() + entry->m_Path, CFileCopy::Rename);
+    for (int row = 0; row < m_List->rowCount(); ++row) {
+        if (entryOfRow(row) == entry)
+            m_List->item(row, 0)->setText(name);
+    }
+    if (QTreeWidgetItem* node = entry->m_IsDir ? treeItemOf(entry) : nullptr)
+        node->setText(0, name);
+}
+
+void CPage4::OnDelete()
+{
+    const QList<Item*> entries = checkedEntries();
+    if (entries.isEmpty()) {
+        Util::ShowError(tr("Please select one row in the table list first"));
+        return;
+    }
+    for (const Item* entry : entries) {
+        if (refuseOutsidePath(entry))
+            return;
+    }
+    for (int i = entries.size() - 1; i >= 0; --i) {
+        Item* entry = entries.at(i);
+        AddFileOpTasks(workFolder() + entry->m_Path, QString(), CFileCopy::Delete);
+        if (entry->m_IsDir)
+            delete treeItemOf(entry);
+        m_CurrentItem->m_Children.remove(entry);
+    }
+    RefreshTable();
+}
+
+void CPage4::OnNew() {}

@@ -1,0 +1,132 @@
+// Saving the edited image: wait for the unpacking and the copier, then run
+// mkisofs over the working folder with every boot entry of the loaded image.
+#include "edit/CPage4.h"
+
+#include "create/MkisofsFailure.h"
+#include "create/MkisofsProgress.h"
+#include "services/CFileCopy.h"
+#include "services/CRunCommandThread.h"
+#include "services/Util.h"
+#include "widgets/CProgressDialog.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void CPage4::OnSave()
+{
+    if (m_Tree.m_Root.m_Children.isEmpty()) {
+        Util::ShowError(tr("Please add files or folders first!"));
+        return;
+    }
+    if (m_CreateThread)
+        return;
+    if (m_ExtractFailed) {
+        Util::ShowError(tr("The image was not unpacked completely, so a saved copy would lack files. "
+                           "Please load the image again."));
+        return;
+    }
+    const QString output = Util::GetSaveDialog(this, "ISO Files(*.ISO)");
+    if (output.isEmpty())
+        return;
+    if (QFileInfo(output).absoluteFilePath() == QFileInfo(m_IsoPath).absoluteFilePath() && m_ExtractThread) {
+        Util::ShowError(tr("The loaded image is still being unpacked and cannot be overwritten yet. "
+                           "Please choose another file name."));
+        return;
+    }
+    m_bStop = false;
+    m_ProgressDialog->SetText(tr("Extracting iso..."));
+    m_ProgressDialog->SetRange(0, 100);
+    m_ProgressDialog->SetValue(m_ExtractProgress);
+    m_ProgressDialog->show();
+    if (!waitForExtraction()) {
+        m_ProgressDialog->hide();
+        return;
+    }
+    qDebug() << "Extract finished!!!";
+    m_ProgressDialog->show();
+    if (!waitForCopier()) {
+        m_ProgressDialog->hide();
+        return;
+    }
+    qDebug() << "file copy finished!!!";
+    runSave(output);
+}
+
+void CPage4::runSave(const QString& output)
+{
+    m_ProgressDialog->SetText(tr("Saving ISO file..."));
+    m_ProgressDialog->SetRange(0, MkisofsProgress::Top);
+    m_ProgressDialog->SetValue(0);
+    const QString folder = workFolder();
+    QStringList problems;
+    SaveArguments arguments = m_Boot.plan(folder, m_IsoPath, bootImageFile(), &problems);
+    for (const QString& problem : problems)
+        qDebug() << "CPage4::OnSave" << problem;
+    arguments.allowLimitedSize = SaveArguments::holdsLimitedSizeFile(folder);
+    m_SavePath = output;
+    // mkisofs writes beside the chosen file; the chosen file is replaced
+    // only by a complete image.
+    m_PartialPath = output + ".part";
+    m_SaveArguments = arguments.build(m_PartialPath, folder.chopped(1));
+    m_SaveOutput.clear();
+    m_CreateThread = new CRunCommandThread(nullptr);
+    connect(m_CreateThread, &CRunCommandThread::standoutputline, this, &CPage4::OnCreateOutput);
+    connect(m_CreateThread, &CRunCommandThread::sigfinished, this, &CPage4::OnCreateFinished);
+    m_CreateThread->SetRunCmd(Util::GetCurrentExePath() + "/cdrtools/mkisofs", m_SaveArguments);
+    m_CreateThread->start();
+}
+
+void CPage4::OnCreateOutput(QString line)
+{
+    if (sender() != m_CreateThread)
+        return;
+    qDebug() << "CPage3::OnCreateOutput" << line;
+    m_SaveOutput.append(line);
+    if (const std::optional<int> value = MkisofsProgress::value(line))
+        m_ProgressDialog->SetValue(*value);
+}
+
+void CPage4::OnCreateFinished()
+{
+    if (sender() != m_CreateThread)
+        return;
+    const RunResult result = m_CreateThread->result();
+    m_CreateThread->release();
+    m_CreateThread = nullptr;
+    m_ProgressDialog->hide();
+    endSave(result.succeeded() && QFileInfo(m_PartialPath).isFile());
+}
+
+void CPage4::endSave(bool succeeded)
+{
+    if (succeeded) {
+        QFile::remove(m_SavePath);
+        succeeded = QFile::rename(m_PartialPath, m_SavePath);
+    }
+    if (!succeeded) {
+        QFile::remove(m_PartialPath);
+        const QString reason = MkisofsFailure::errorLine(m_SaveOutput);
+        Util::ShowError(tr("The ISO file could not be saved: %1 Please check the free disk space and the "
+                           "files you added.")
+                            .arg(reason.isEmpty() ? tr("mkisofs ended without finishing the image.") : reason));
+        return;
+    }
+    Util::ShowOpen(tr("Save ISO file successfully!"), QFileInfo(m_SavePath).absolutePath());
+}
+
+void CPage4::StopCreate()
+{
+    if (m_CreateThread) {
+        m_CreateThread->terminate();
+        m_CreateThread->release();
+        m_CreateThread = nullptr;
+        QFile::remove(m_PartialPath);
+    }
+    m_bStop = true;
+    // Only an export's own copies are dropped: the queued changes of the
+    // image stay, so that the working folder keeps matching the tree.
+    if (m_Exporting)
+        m_FileCopy->ClearAllTasks();
+}

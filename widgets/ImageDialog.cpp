@@ -2,6 +2,7 @@
 
 #include "widgets/WindowEvents.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 ImageDialog::ImageDialog(QWidget* parent, bool) : QDialog(parent)
@@ -36,6 +37,12 @@ void ImageDialog::mouseReleaseEvent(QMouseEvent* event)
 
 void ImageDialog::showEvent(QShowEvent* event)
 {
+    // A message without a parent would open in the middle of the screen;
+    // put it over the window the user is working in instead.
+    QWidget* active = QApplication::activeWindow();
+    if (!m_Placed && isWindow() && !parentWidget() && active && active != this)
+        move(active->frameGeometry().center() - rect().center());
+    m_Placed = true;
     QDialog::showEvent(event);
     update();
     emit sigvisable(true);

@@ -40,4 +40,5 @@ protected:
 
 private:
     FramelessChrome m_Chrome{this};
+    bool m_Placed = false;
 };

@@ -126,19 +126,21 @@ void CPage4::fillMenu()
 
 void CPage4::updateUI()
 {
-    const auto caption = [](CImageButton* button, const QString& text) {
+    // Text styles: white on the large filled faces (3), on the small ones
+    // (10), green turning white on the outlined Back (6).
+    const auto caption = [](CImageButton* button, const QString& text, int style) {
         const QString family = button->property("pictureFamily").toString();
         const QString base = ":/nwu/" + family;
-        button->SetBackGround(base + "1", base + "2", base + "3", QString(), text);
+        button->SetBackGround(base + "1", base + "2", base + "3", QString(), text, QString(), style);
     };
-    caption(m_LoadIso, tr("Load ISO"));
-    caption(m_Add, tr("Add"));
-    caption(m_Export, tr("Export"));
-    caption(m_Rename, tr("Rename"));
-    caption(m_Delete, tr("Delete"));
-    caption(m_New, tr("New"));
-    caption(m_Back, tr("Back"));
-    caption(m_Save, tr("Save"));
+    caption(m_LoadIso, tr("Load ISO"), 3);
+    caption(m_Add, tr("Add"), 10);
+    caption(m_Export, tr("Export"), 10);
+    caption(m_Rename, tr("Rename"), 10);
+    caption(m_Delete, tr("Delete"), 10);
+    caption(m_New, tr("New"), 10);
+    caption(m_Back, tr("Back"), 6);
+    caption(m_Save, tr("Save"), 3);
     m_Search->setPlaceholderText(tr("Search"));
     m_List->setHorizontalHeaderLabels({tr("File Name"), tr(" Size"), tr("Type"), tr("Time")});
     fillMenu();

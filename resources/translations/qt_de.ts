@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Der Inhalt des Images „%1“ konnte nicht aufgelistet werden: %2 Bitte prüfen Sie, ob es ein ISO-Image ist.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>das Archivprogramm nannte keinen Grund.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Das Image konnte nicht vollständig entpackt werden (%1). Wenn Sie es jetzt speichern, fehlen Dateien; laden Sie das Image erneut oder prüfen Sie den freien Speicherplatz.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>das Archivprogramm meldete einen Fehler</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Der Pfad des Eintrags „%1“ führt aus dem Ordner des Images hinaus, daher kann er weder geändert noch kopiert werden. Laden Sie das Image erneut oder wählen Sie andere Einträge.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO wird entpackt...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Dateien und Ordner werden kopiert...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Bitte wählen Sie zuerst Dateien oder Ordner in der Liste aus.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Export erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Bitte wählen Sie zuerst eine Zeile in der Liste aus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>„%1“ kann nicht als Name verwendet werden: Ein Name darf weder „/“ noch „\“ enthalten und nicht „.“ oder „..“ lauten. Bitte geben Sie einen anderen Namen ein.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Dieser Ordner enthält bereits einen Eintrag namens „%1“. Bitte geben Sie einen anderen Namen ein.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Bitte fügen Sie zuerst Dateien oder Ordner hinzu!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>Das Image wurde nicht vollständig entpackt, einer gespeicherten Kopie würden Dateien fehlen. Bitte laden Sie das Image erneut.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>Das geladene Image wird noch entpackt und kann noch nicht überschrieben werden. Bitte wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-Datei wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Die ISO-Datei konnte nicht gespeichert werden: %1 Bitte prüfen Sie den freien Speicherplatz und die hinzugefügten Dateien.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs wurde beendet, ohne das Image fertigzustellen.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-Datei erfolgreich gespeichert!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

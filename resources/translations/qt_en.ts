@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>the archive tool gave no reason.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>the archive tool reported an error</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>Add(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>Export(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>Rename(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>New(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Load ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extracting iso...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copy files and directories...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Please select files or folders in the list first.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Export Successfully !</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Please select one row in the table list first</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>This folder already holds an entry named &quot;%1&quot;. Please type another name.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Please add files or folders first!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Saving ISO file...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs ended without finishing the image.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Save ISO file successfully!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>No se pudo listar el contenido de la imagen «%1»: %2 Compruebe que es una imagen ISO.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>la herramienta de archivo no indicó el motivo.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>La imagen no se pudo descomprimir por completo (%1). Si la guarda ahora faltarán archivos; vuelva a cargar la imagen o compruebe el espacio libre en disco.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>la herramienta de archivo informó de un error</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Cargar ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>La ruta del elemento «%1» sale de la carpeta de la imagen, por lo que no se puede cambiar ni copiar. Vuelva a cargar la imagen o elija otros elementos.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extrayendo la ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copiando archivos y carpetas...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Primero seleccione archivos o carpetas en la lista.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>¡Exportación completada!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Primero seleccione una fila de la lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>«%1» no se puede usar como nombre: un nombre no puede contener «/» ni «\» ni ser «.» o «..». Escriba otro nombre.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Esta carpeta ya contiene un elemento llamado «%1». Escriba otro nombre.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>¡Primero añada archivos o carpetas!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>La imagen no se descomprimió por completo, así que a una copia guardada le faltarían archivos. Vuelva a cargar la imagen.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>La imagen cargada aún se está descomprimiendo y todavía no se puede sobrescribir. Elija otro nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Guardando el archivo ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>No se pudo guardar el archivo ISO: %1 Compruebe el espacio libre en disco y los archivos que ha añadido.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs terminó sin completar la imagen.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>¡Archivo ISO guardado correctamente!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Le contenu de l’image «&#xa0;%1&#xa0;» n’a pas pu être listé&#xa0;: %2 Vérifiez qu’il s’agit bien d’une image ISO.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>l’outil d’archivage n’a donné aucune raison.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>L’image n’a pas pu être entièrement décompressée (%1). L’enregistrer maintenant omettrait des fichiers&#xa0;; rechargez l’image ou vérifiez l’espace disque libre.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>l’outil d’archivage a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Charger ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Le chemin de l’élément «&#xa0;%1&#xa0;» sort du dossier de l’image&#xa0;: il ne peut être ni modifié ni copié. Rechargez l’image ou choisissez d’autres éléments.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraction de l’ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copie des fichiers et dossiers...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Veuillez d’abord sélectionner des fichiers ou dossiers dans la liste.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exportation réussie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Veuillez d’abord sélectionner une ligne de la liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom&#xa0;: un nom ne doit contenir ni «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;» et ne doit pas être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;». Saisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Ce dossier contient déjà un élément nommé «&#xa0;%1&#xa0;». Saisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Veuillez d’abord ajouter des fichiers ou des dossiers&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>L’image n’a pas été entièrement décompressée, une copie enregistrée serait incomplète. Rechargez l’image.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>L’image chargée est encore en cours de décompression et ne peut pas encore être remplacée. Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Enregistrement du fichier ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Le fichier ISO n’a pas pu être enregistré&#xa0;: %1 Vérifiez l’espace disque libre et les fichiers que vous avez ajoutés.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs s’est arrêté sans terminer l’image.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Fichier ISO enregistré avec succès&#xa0;!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

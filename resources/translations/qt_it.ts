@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Impossibile elencare il contenuto dell’immagine «%1»: %2 Verifica che sia un’immagine ISO.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>lo strumento di archiviazione non ha indicato il motivo.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Impossibile decomprimere completamente l’immagine (%1). Salvandola ora mancherebbero dei file; ricarica l’immagine o controlla lo spazio libero su disco.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>lo strumento di archiviazione ha segnalato un errore</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Esporta</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>E&amp;limina</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carica ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Il percorso dell’elemento «%1» esce dalla cartella dell’immagine, quindi non può essere modificato né copiato. Ricarica l’immagine o scegli altri elementi.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Estrazione dell’ISO in corso...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copia di file e cartelle in corso...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Seleziona prima file o cartelle nell’elenco.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Esportazione completata!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Seleziona prima una riga dell’elenco</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>«%1» non può essere usato come nome: un nome non può contenere «/» o «\» e non può essere «.» o «..». Digita un altro nome.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Questa cartella contiene già un elemento chiamato «%1». Digita un altro nome.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Aggiungi prima file o cartelle!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>L’immagine non è stata decompressa completamente, quindi a una copia salvata mancherebbero dei file. Ricarica l’immagine.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>L’immagine caricata è ancora in fase di decompressione e non può ancora essere sovrascritta. Scegli un altro nome di file.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvataggio del file ISO in corso...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Impossibile salvare il file ISO: %1 Controlla lo spazio libero su disco e i file che hai aggiunto.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs è terminato senza completare l’immagine.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>File ISO salvato correttamente!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

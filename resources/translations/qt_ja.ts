@@ -220,6 +220,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>イメージ「%1」の内容を一覧にできませんでした: %2 ISO イメージであるか確認してください。</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>アーカイブツールは理由を示しませんでした。</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>イメージを完全には展開できませんでした (%1)。このまま保存するとファイルが欠けます。イメージを読み込み直すか、ディスクの空き容量を確認してください。</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>アーカイブツールがエラーを報告しました</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>書き出し(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>名前を変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO を開く</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前変更</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>項目「%1」のパスはイメージのフォルダの外を指しているため、変更もコピーもできません。イメージを読み込み直すか、ほかの項目を選んでください。</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO を展開しています...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>ファイルとフォルダをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>先に一覧でファイルまたはフォルダを選択してください。</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>書き出しが完了しました。</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>先に一覧で 1 行選択してください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>「%1」は名前に使えません。名前には「/」や「\」を含められず、「.」や「..」にもできません。別の名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>このフォルダにはすでに「%1」という項目があります。別の名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>先にファイルまたはフォルダを追加してください。</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>イメージが完全には展開されていないため、保存したコピーにはファイルが欠けます。イメージを読み込み直してください。</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>読み込んだイメージはまだ展開中のため、上書きできません。別のファイル名を選んでください。</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO ファイルを保存しています...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>ISO ファイルを保存できませんでした: %1 ディスクの空き容量と追加したファイルを確認してください。</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs はイメージを完成させずに終了しました。</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO ファイルを保存しました。</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>De inhoud van het image ‘%1’ kon niet worden weergegeven: %2 Controleer of het een ISO-image is.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>het archiefprogramma gaf geen reden.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Het image kon niet volledig worden uitgepakt (%1). Als je het nu opslaat, ontbreken er bestanden; laad het image opnieuw of controleer de vrije schijfruimte.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>het archiefprogramma meldde een fout</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exporteren</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Het pad van het item ‘%1’ leidt buiten de map van het image, dus het kan niet worden gewijzigd of gekopieerd. Laad het image opnieuw of kies andere items.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO uitpakken...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Bestanden en mappen kopiëren...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Selecteer eerst bestanden of mappen in de lijst.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exporteren gelukt!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Selecteer eerst een rij in de lijst</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>‘%1’ kan niet als naam worden gebruikt: een naam mag geen ‘/’ of ‘\’ bevatten en mag niet ‘.’ of ‘..’ zijn. Typ een andere naam.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Deze map bevat al een item met de naam ‘%1’. Typ een andere naam.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Voeg eerst bestanden of mappen toe!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>Het image is niet volledig uitgepakt, dus een opgeslagen kopie zou bestanden missen. Laad het image opnieuw.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>Het geladen image wordt nog uitgepakt en kan nog niet worden overschreven. Kies een andere bestandsnaam.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-bestand opslaan...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Het ISO-bestand kon niet worden opgeslagen: %1 Controleer de vrije schijfruimte en de bestanden die je hebt toegevoegd.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs is gestopt zonder het image af te maken.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-bestand is opgeslagen!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -222,6 +222,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Nie udało się wyświetlić zawartości obrazu „%1”: %2 Sprawdź, czy to jest obraz ISO.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>program archiwizujący nie podał przyczyny.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Nie udało się całkowicie rozpakować obrazu (%1). Zapisanie go teraz pominęłoby pliki; wczytaj obraz ponownie lub sprawdź wolne miejsce na dysku.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>program archiwizujący zgłosił błąd</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Eksportuj</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nowy</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Wczytaj ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Przemianuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Ścieżka elementu „%1” wychodzi poza folder obrazu, więc nie można go zmienić ani skopiować. Wczytaj obraz ponownie lub wybierz inne elementy.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Wypakowywanie ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Kopiowanie plików i folderów...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Najpierw zaznacz pliki lub foldery na liście.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Eksport zakończony pomyślnie!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Najpierw zaznacz wiersz na liście</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>„%1” nie może być nazwą: nazwa nie może zawierać „/” ani „\” i nie może brzmieć „.” ani „..”. Wpisz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Ten folder zawiera już element o nazwie „%1”. Wpisz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Najpierw dodaj pliki lub foldery!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>Obraz nie został całkowicie rozpakowany, więc w zapisanej kopii brakowałoby plików. Wczytaj obraz ponownie.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>Wczytany obraz jest jeszcze rozpakowywany i nie można go jeszcze zastąpić. Wybierz inną nazwę pliku.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Zapisywanie pliku ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Nie udało się zapisać pliku ISO: %1 Sprawdź wolne miejsce na dysku i dodane pliki.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>Program mkisofs zakończył działanie przed ukończeniem obrazu.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Plik ISO został zapisany!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Não foi possível listar o conteúdo da imagem “%1”: %2 Verifique se é uma imagem ISO.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>a ferramenta de arquivamento não informou o motivo.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Não foi possível descompactar a imagem por completo (%1). Salvá-la agora deixaria arquivos de fora; carregue a imagem novamente ou verifique o espaço livre em disco.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>a ferramenta de arquivamento informou um erro</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renomear</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carregar ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>O caminho do item “%1” sai da pasta da imagem, por isso ele não pode ser alterado nem copiado. Carregue a imagem novamente ou escolha outros itens.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraindo a ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copiando arquivos e pastas...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Primeiro selecione arquivos ou pastas na lista.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exportação concluída!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Primeiro selecione uma linha da lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>“%1” não pode ser usado como nome: um nome não pode conter “/” nem “\” e não pode ser “.” ou “..”. Digite outro nome.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Esta pasta já contém um item chamado “%1”. Digite outro nome.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Primeiro adicione arquivos ou pastas!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>A imagem não foi descompactada por completo, então uma cópia salva ficaria sem arquivos. Carregue a imagem novamente.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>A imagem carregada ainda está sendo descompactada e não pode ser substituída agora. Escolha outro nome de arquivo.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvando arquivo ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Não foi possível salvar o arquivo ISO: %1 Verifique o espaço livre em disco e os arquivos que você adicionou.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>O mkisofs terminou sem concluir a imagem.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Arquivo ISO salvo com sucesso!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

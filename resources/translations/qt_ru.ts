@@ -222,6 +222,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Не удалось получить список содержимого образа «%1»: %2 Проверьте, что это образ ISO.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>архиватор не сообщил причину.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Образ не удалось распаковать полностью (%1). Если сохранить его сейчас, часть файлов будет потеряна; загрузите образ снова или проверьте свободное место на диске.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>архиватор сообщил об ошибке</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Экспорт</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Открыть ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переимен.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Путь элемента «%1» ведёт за пределы папки образа, поэтому его нельзя изменить или скопировать. Загрузите образ снова или выберите другие элементы.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Распаковка ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Копирование файлов и папок...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Сначала выберите файлы или папки в списке.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Экспорт успешно завершён!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Сначала выберите строку в списке</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>«%1» нельзя использовать как имя: имя не может содержать «/» или «\» и не может быть «.» или «..». Введите другое имя.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>В этой папке уже есть элемент с именем «%1». Введите другое имя.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Сначала добавьте файлы или папки!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>Образ распакован не полностью, поэтому в сохранённой копии не хватало бы файлов. Загрузите образ снова.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>Загруженный образ ещё распаковывается, и его пока нельзя перезаписать. Выберите другое имя файла.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Сохранение ISO-файла...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>Не удалось сохранить ISO-файл: %1 Проверьте свободное место на диске и добавленные файлы.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs завершился, не закончив образ.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-файл успешно сохранён!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -221,6 +221,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>Innehållet i avbildningen ”%1” kunde inte listas: %2 Kontrollera att det är en ISO-avbildning.</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>arkivverktyget angav ingen orsak.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mapp</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>Avbildningen kunde inte packas upp helt (%1). Om du sparar nu saknas filer; läs in avbildningen igen eller kontrollera det lediga diskutrymmet.</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>arkivverktyget rapporterade ett fel</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Lägg till</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportera</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Byt namn</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Radera</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Läs in ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Radera</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>Sökvägen för objektet ”%1” leder utanför avbildningens mapp, så det kan inte ändras eller kopieras. Läs in avbildningen igen eller välj andra objekt.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraherar ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Kopierar filer och mappar...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Markera först filer eller mappar i listan.</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exporten är klar!</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Markera först en rad i listan</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>”%1” kan inte användas som namn: ett namn får inte innehålla ”/” eller ”\” och får inte vara ”.” eller ”..”. Skriv ett annat namn.</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>Den här mappen innehåller redan ett objekt med namnet ”%1”. Skriv ett annat namn.</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Lägg först till filer eller mappar!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>Avbildningen packades inte upp helt, så en sparad kopia skulle sakna filer. Läs in avbildningen igen.</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>Den inlästa avbildningen packas fortfarande upp och kan inte skrivas över än. Välj ett annat filnamn.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Sparar ISO-fil...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>ISO-filen kunde inte sparas: %1 Kontrollera det lediga diskutrymmet och filerna du har lagt till.</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs avslutades utan att avbildningen blev klar.</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-filen har sparats!</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -220,6 +220,161 @@
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>The image &quot;%1&quot; could not be listed: %2 Please check that it is an ISO image.</source>
+        <translation>无法列出镜像“%1”的内容：%2 请检查它是否为 ISO 镜像。</translation>
+    </message>
+    <message>
+        <source>the archive tool gave no reason.</source>
+        <translation>压缩工具未给出原因。</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>The image could not be unpacked completely (%1). Saving it now would leave files out; please load the image again or check the free disk space.</source>
+        <translation>镜像未能完整解压 (%1)。现在保存会遗漏文件；请重新加载镜像，或检查磁盘可用空间。</translation>
+    </message>
+    <message>
+        <source>the archive tool reported an error</source>
+        <translation>压缩工具报告了错误</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>加载 ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has a path that leads out of the image&apos;s folder, so it cannot be changed or copied. Please load the image again or choose other entries.</source>
+        <translation>项目“%1”的路径指向镜像文件夹之外，因此无法更改或复制。请重新加载镜像或选择其他项目。</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>正在解压 ISO...</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>正在复制文件和文件夹...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>请先在列表中选择文件或文件夹。</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>导出成功！</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>请先在列表中选择一行</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
+        <translation>“%1”不能用作名称：名称不能包含“/”或“\”，也不能是“.”或“..”。请输入其他名称。</translation>
+    </message>
+    <message>
+        <source>This folder already holds an entry named &quot;%1&quot;. Please type another name.</source>
+        <translation>此文件夹中已有名为“%1”的项目。请输入其他名称。</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>请先添加文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so a saved copy would lack files. Please load the image again.</source>
+        <translation>镜像未完整解压，保存的副本会缺少文件。请重新加载镜像。</translation>
+    </message>
+    <message>
+        <source>The loaded image is still being unpacked and cannot be overwritten yet. Please choose another file name.</source>
+        <translation>已加载的镜像仍在解压，暂时无法覆盖。请选择其他文件名。</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>正在保存 ISO 文件...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved: %1 Please check the free disk space and the files you added.</source>
+        <translation>无法保存 ISO 文件：%1 请检查磁盘可用空间以及您添加的文件。</translation>
+    </message>
+    <message>
+        <source>mkisofs ended without finishing the image.</source>
+        <translation>mkisofs 未完成镜像就结束了。</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO 文件保存成功！</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

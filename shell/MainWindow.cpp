@@ -2,6 +2,7 @@
 
 #include "create/CPage3.h"
 #include "edit/CPage4.h"
+#include "extract/CPage2.h"
 #include "shell/Languages.h"
 #include "widgets/CAboutusDialog.h"
 #include "widgets/CImageButton.h"
@@ -136,9 +137,11 @@ void MainWindow::onMin()
     showMinimized();
 }
 
-void MainWindow::showPage(ImageDialog* page, const QPoint& position)
+void MainWindow::showPage(ImageDialog* page, const QPoint& position, const std::function<void()>& beforeShow)
 {
     page->setParent(this);
+    if (beforeShow)
+        beforeShow();
     page->move(position);
     page->SetMoveable(false);
     page->show();
@@ -147,7 +150,11 @@ void MainWindow::showPage(ImageDialog* page, const QPoint& position)
 
 void MainWindow::onBurn() {}
 
-void MainWindow::onExtract() {}
+void MainWindow::onExtract()
+{
+    auto* page = new CPage2;
+    showPage(page, QPoint(1, 107), [page] { page->InitializeUI(); });
+}
 
 void MainWindow::onCreate()
 {

@@ -3,6 +3,7 @@
 #include "widgets/CBaseMainWindow.h"
 
 #include <QTranslator>
+#include <functional>
 
 class CImageButton;
 class ImageDialog;
@@ -51,7 +52,8 @@ public slots:
 private:
     void buildForm();
     void switchLanguage(int index);
-    void showPage(ImageDialog* page, const QPoint& position);
+    // beforeShow runs once the page is a child of the window.
+    void showPage(ImageDialog* page, const QPoint& position, const std::function<void()>& beforeShow = {});
 
     CImageButton* m_Close = nullptr;
     CImageButton* m_Min = nullptr;

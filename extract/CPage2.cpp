@@ -1,0 +1,397 @@
+#include "extract/CPage2.h"
+
+#include "extract/ExtractArguments.h"
+#include "extract/ExtractOutcome.h"
+#include "extract/ExtractPageForm.h"
+#include "extract/ExtractPlacer.h"
+#include "extract/ExtractProgress.h"
+#include "extract/FolderView.h"
+#include "extract/ListingFailure.h"
+#include "services/ArchiveTool.h"
+#include "services/CRunCommandThread.h"
+#include "services/Util.h"
+#include "widgets/CImageButton.h"
+#include "widgets/CProgressDialog.h"
+#include "widgets/GerneralDialog.h"
+#include "widgets/NoFocusDelegate.h"
+#include "widgets/SCheckBoxHeaderView.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+CPage2::CPage2(QWidget* parent) : ImageDialog(parent), ui(new ExtractPageForm)
+{
+    ui->setupUi(this);
+    // No parent: a disabled page must not disable the Stop button.
+    m_ProgressDialog = new CProgressDialog;
+    m_Menu = new QMenu(this);
+}
+
+CPage2::~CPage2()
+{
+    if (m_ExtractThread) {
+        m_ExtractThread->terminate();
+        m_ExtractThread->release();
+    }
+    if (m_ListThread) {
+        m_ListThread->terminate();
+        m_ListThread->release();
+    }
+    delete m_ProgressDialog;
+    delete ui;
+}
+
+void CPage2::InitializeUI()
+{
+    Util::WriteLog("CPage2::InitializeUI() is called!!");
+    SetBackGround(":/nwu/page2");
+    ui->applyLook();
+    m_HeaderView = new SCheckBoxHeaderView(0, Qt::Horizontal, ui->list);
+    ui->list->setHorizontalHeader(m_HeaderView);
+    m_HeaderView->setVisible(true);
+    m_HeaderView->setHighlightSections(false);
+    ui->list->setItemDelegate(new NoFocusDelegate(ui->list));
+    const int columnWidth = (ui->list->width() - 2) / 4;
+    ui->list->setColumnWidth(0, columnWidth + 10);
+    for (int column = 1; column < 4; ++column)
+        ui->list->setColumnWidth(column, columnWidth);
+    updateUI();
+    ui->retranslateTexts(this);
+
+    connect(ui->loadiso, qOverload<>(&CImageButton::clicked), this, &CPage2::OnLoadISO);
+    connect(ui->back, qOverload<>(&CImageButton::clicked), this, &CPage2::OnBack);
+    connect(ui->extract, qOverload<>(&CImageButton::clicked), this, &CPage2::OnExtract);
+    connect(m_HeaderView, &SCheckBoxHeaderView::checkStausChange, this, &CPage2::slotSelectAll);
+    connect(ui->list, &QWidget::customContextMenuRequested, this, &CPage2::OnListContextMenuRequest);
+    connect(ui->list, &QTableWidget::itemDoubleClicked, this, &CPage2::OnListViewDoubleClicked);
+    connect(ui->list, &QTableWidget::itemClicked, this, &CPage2::OnListViewClicked);
+    connect(ui->tree, &QTreeWidget::itemClicked, this, &CPage2::OnTreeCurrentChanged);
+    connect(m_ProgressDialog, &CProgressDialog::SigCancel, this, &CPage2::OnStopExtract);
+}
+
+void CPage2::updateUI()
+{
+    ui->retranslateButtons();
+    m_Menu->clear();
+    connect(m_Menu->addAction(tr("Extract(&E)")), &QAction::triggered, this, &CPage2::OnExtract);
+}
+
+void CPage2::changeEvent(QEvent* qe)
+{
+    ImageDialog::changeEvent(qe);
+    if (qe->type() != QEvent::LanguageChange)
+        return;
+    updateUI();
+    ui->retranslateTexts(this);
+}
+
+QTreeWidgetItem* CPage2::GetTreeWidgetItemByData(QTreeWidgetItem* node, Item* item)
+{
+    return FolderView::FindRow(node, item);
+}
+
+// Listing
+
+void CPage2::OnLoadISO()
+{
+    const QString path = Util::GetOpenFileDialog(this, "ISO Files(*.ISO)");
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    m_IsoPath = path;
+    StartListing(path);
+}
+
+void CPage2::StartListing(const QString& isoPath)
+{
+    auto* runner = new CRunCommandThread;
+    runner->SetRunCmd(ArchiveTool::program(), ArchiveTool::listArgs(isoPath));
+    connect(runner, &CRunCommandThread::standoutputline, this, &CPage2::OnLineOutput);
+    connect(runner, &CRunCommandThread::sigfinished, this, &CPage2::OnListingProcessEnded);
+    m_ListThread = runner;
+    SetListingBusy(true);
+    // The views point into the tree, which is emptied now.
+    ClearViews();
+    m_Listing.Start(isoPath);
+    m_bInListing = m_Listing.InListing();
+    runner->start(QThread::InheritPriority);
+}
+
+void CPage2::SetListingBusy(bool busy)
+{
+    if (busy)
+        Util::SetCursorBusy();
+    else
+        Util::RestoreCursor();
+    ui->loadiso->setEnabled(!busy);
+    ui->back->setEnabled(!busy);
+    ui->extract->setEnabled(!busy);
+}
+
+void CPage2::ClearViews()
+{
+    m_CurrentItem = nullptr;
+    ui->tree->clear();
+    ui->list->setRowCount(0);
+}
+
+void CPage2::OnLineOutput(QString line)
+{
+    if (sender() && sender() != m_ListThread)
+        return;
+    const bool completed = m_Listing.ReadLine(line);
+    m_bInListing = m_Listing.InListing();
+    if (completed)
+        OnUnzipFinished();
+}
+
+// The runner is released only here, once its process and thread have
+// ended; lines after the table (the summary) may still be on their way
+// when the listing completes.
+void CPage2::OnListingProcessEnded()
+{
+    auto* runner = qobject_cast<CRunCommandThread*>(sender());
+    if (!runner)
+        return;
+    const RunResult result = runner->result();
+    runner->release();
+    if (runner != m_ListThread)
+        return;
+    m_ListThread = nullptr;
+    const bool complete = m_Listing.IsComplete();
+    if (!complete) {
+        m_bInListing = false;
+        SetListingBusy(false);
+        ClearViews();
+        Util::ShowError(ListingFailure::Message(result, false, m_IsoPath, m_Listing.ToolErrors()));
+    }
+    emit listingEnded(complete);
+}
+
+void CPage2::OnUnzipFinished()
+{
+    SetListingBusy(false);
+    Util::WriteLog("finished unzip");
+    ui->tree->clear();
+    auto* top = new QTreeWidgetItem;
+    top->setText(0, m_Tree.m_Name);
+    top->setData(0, Qt::UserRole, Item::ToVariant(&m_Tree.m_Root));
+    ui->tree->addTopLevelItem(top);
+    LoadFiles(&m_Tree.m_Root, nullptr, top);
+    top->setIcon(0, FolderView::FolderIcon());
+    top->setExpanded(true);
+    m_CurrentItem = &m_Tree.m_Root;
+    RefreshTable();
+}
+
+void CPage2::LoadFiles(Item* item, QTreeWidget* widget, QTreeWidgetItem* parent)
+{
+    if (!item || !parent)
+        return;
+    for (Item* child : item->m_Children) {
+        if (!child->m_IsDir)
+            continue;
+        QTreeWidgetItem* row = FolderView::AddFolderRow(child, widget, parent);
+        LoadFiles(child, nullptr, row);
+    }
+}
+
+void CPage2::RefreshTable()
+{
+    FolderView::FillTable(ui->list, m_CurrentItem);
+}
+
+// Navigation and ticking
+
+void CPage2::OnTreeCurrentChanged()
+{
+    QTreeWidgetItem* row = ui->tree->currentItem();
+    if (!row)
+        return;
+    row->setSelected(true);
+    m_CurrentItem = Item::FromVariant(row->data(0, Qt::UserRole));
+    RefreshTable();
+}
+
+void CPage2::OnListViewDoubleClicked()
+{
+    if (!m_CurrentItem)
+        return;
+    const int row = ui->list->currentRow();
+    Item* child = m_CurrentItem->m_Children.value(row);
+    if (!child || !child->m_IsDir)
+        return;
+    m_CurrentItem = child;
+    RefreshTable();
+    RefreshTreeWidget();
+}
+
+void CPage2::RefreshTreeWidget()
+{
+    FolderView::SelectFolderRow(ui->tree, m_CurrentItem);
+}
+
+void CPage2::OnBack()
+{
+    close();
+}
+
+void CPage2::OnListViewClicked(QTableWidgetItem* pItem)
+{
+    if (!pItem || !pItem->tableWidget())
+        return;
+    const int row = pItem->row();
+    if (row < 0 || row >= ui->list->rowCount())
+        return;
+    // The check box itself handles clicks at its own place.
+    if (ui->list->mapFromGlobal(QCursor::pos()).x() <= 16)
+        return;
+    Util::WriteLog("CPage2::OnListViewClicked");
+    FolderView::ToggleChecked(ui->list, row);
+}
+
+void CPage2::slotSelectAll(bool bChecked)
+{
+    FolderView::SetAllChecked(ui->list, bChecked);
+}
+
+void CPage2::OnListContextMenuRequest(QPoint)
+{
+    m_Menu->popup(QCursor::pos());
+}
+
+// Extraction
+
+void CPage2::OnExtract()
+{
+    if (FolderView::CheckedRows(ui->list).isEmpty()) {
+        GerneralDialog notice(this);
+        notice.SetBackGround(":/nwu/select_files_extract",
+                             tr("Please select the files or folders you want to extract"));
+        notice.AddOK(120, 0);
+        notice.exec();
+        return;
+    }
+    const QString destination = Util::GetDirDialog(this);
+    if (destination.isEmpty())
+        return;
+    StartExtraction(QDir::cleanPath(destination));
+}
+
+// The tool extracts into a fresh folder inside the destination, in the
+// image's folder structure; when it has ended, the ticked entries are moved
+// from there to the top of the destination. So nothing of the destination
+// is touched before the tool has succeeded, and entries that the tool
+// extracts beyond the ticked ones (its "-r" also matches same-named
+// entries deeper in the image) never reach the destination.
+bool CPage2::StartExtraction(const QString& destination)
+{
+    QTreeWidgetItem* currentRow =
+        ui->tree->topLevelItemCount() ? FolderView::FindRow(ui->tree->topLevelItem(0), m_CurrentItem) : nullptr;
+    const QString prefix = FolderView::PrefixOf(currentRow);
+    QTemporaryDir staging(destination + "/quillmere-extract-XXXXXX");
+    if (!staging.isValid()) {
+        Util::ShowError(tr("Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a "
+                           "folder that you can write to, then extract again.")
+                            .arg(QDir::toNativeSeparators(destination), staging.errorString()));
+        return false;
+    }
+    staging.setAutoRemove(false);
+    m_DestDir = destination;
+    m_CurrentPrefix = prefix;
+    m_StagingDir = staging.path();
+    m_ExtractErrors.clear();
+
+    ExtractArguments arguments(m_IsoPath, m_StagingDir, prefix);
+    for (int row : FolderView::CheckedRows(ui->list))
+        arguments.AddName(ui->list->item(row, 0)->text());
+    m_SelectedNames = arguments.Names();
+
+    if (m_ExtractThread) {
+        m_ExtractThread->terminate();
+        m_ExtractThread->release();
+        m_ExtractThread = nullptr;
+    }
+    m_ExtractThread = new CRunCommandThread;
+    connect(m_ExtractThread, &CRunCommandThread::sigfinished, this, &CPage2::OnExtractFinished);
+    connect(m_ExtractThread, &CRunCommandThread::standoutputline, this, &CPage2::OnExtractOutput);
+    m_ExtractThread->SetRunCmd(ArchiveTool::program(), arguments.Arguments());
+
+    setEnabled(false);
+    m_ProgressDialog->SetText(tr("Extracting files..."));
+    m_ProgressDialog->SetRange(0, 100);
+    m_ProgressDialog->SetValue(0);
+    m_ProgressDialog->show();
+    m_ExtractThread->start(QThread::InheritPriority);
+    return true;
+}
+
+void CPage2::OnExtractOutput(QString line)
+{
+    if (sender() && sender() != m_ExtractThread)
+        return;
+    Util::WriteLog("CPage2::OnExtractOutput" + line);
+    m_ExtractErrors << ExtractProgress::ToolErrors(line);
+    ExtractProgress::Update update;
+    if (!ExtractProgress::Parse(line, &update))
+        return;
+    m_ProgressDialog->SetValue(update.value);
+    m_ProgressDialog->SetText(tr("Extracting files: ") + update.entry);
+    if (update.value > 99)
+        m_ProgressDialog->SetText(tr("Copying files! Please wait a few seconds.."));
+}
+
+void CPage2::OnExtractFinished()
+{
+    if (!m_ExtractThread || (sender() && sender() != m_ExtractThread))
+        return;
+    const RunResult result = m_ExtractThread->result();
+    m_ExtractThread->release();
+    m_ExtractThread = nullptr;
+
+    if (!ExtractOutcome::ToolSucceeded(result, m_ExtractErrors)) {
+        // Keep whatever the tool wrote: it may be all the user gets.
+        const bool kept = !QDir(m_StagingDir).isEmpty();
+        if (!kept)
+            QDir().rmdir(m_StagingDir);
+        FinishExtraction(false, ExtractOutcome::ToolFailure(result, m_ExtractErrors, m_IsoPath,
+                                                            kept ? m_StagingDir : QString()));
+        return;
+    }
+    ExtractPlacer placer(m_StagingDir, m_CurrentPrefix, m_DestDir);
+    const bool placed = placer.Place(m_SelectedNames);
+    const bool removed = placer.RemoveStaging();
+    FinishExtraction(placed, placed ? QString()
+                                    : ExtractOutcome::PlacementFailure(placer, m_DestDir,
+                                                                       removed ? QString() : m_StagingDir));
+}
+
+void CPage2::FinishExtraction(bool succeeded, const QString& failure)
+{
+    setEnabled(true);
+    m_ProgressDialog->hide();
+    if (succeeded) {
+        Util::WriteLog("Extract files successfully :" + m_DestDir);
+        Util::ShowOpen(tr("Extract files successfully."), m_DestDir);
+    } else {
+        Util::WriteLog("Extract files failed :" + m_DestDir);
+        Util::ShowError(failure);
+    }
+    emit extractionEnded(succeeded);
+}
+
+void CPage2::OnStopExtract()
+{
+    if (m_ExtractThread) {
+        m_ExtractThread->terminate();
+        m_ExtractThread->release();
+        m_ExtractThread = nullptr;
+    }
+    m_ProgressDialog->hide();
+    setEnabled(true);
+}

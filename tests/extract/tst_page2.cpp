@@ -596,7 +596,7 @@ void TestPage2::stopLeavesThePageUsable()
         QFile big(source + "/big.bin");
         QVERIFY(big.open(QIODevice::WriteOnly));
         const QByteArray block(1 << 20, '\x33');
-        for (int i = 0; i < 300; ++i)
+        for (int i = 0; i < 40; ++i)
             big.write(block);
     }
     const QString iso = makeImage("big", source);
@@ -609,7 +609,8 @@ void TestPage2::stopLeavesThePageUsable()
     QVERIFY(m_Page->isExtracting());
     QVERIFY(!m_Page->isEnabled());
     QVERIFY(m_Page->progressDialog()->isVisible());
-    QTest::qWait(200);
+    // Stopped before the event loop runs again, so the tool cannot have
+    // been seen to end first.
     m_Page->OnStopExtract();
     QVERIFY(!m_Page->isExtracting());
     QVERIFY(m_Page->isEnabled());

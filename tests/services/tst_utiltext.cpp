@@ -2,12 +2,15 @@
 
 #include "services/Util.h"
 
+#include <QRandomGenerator>
+
 class TestUtilText : public QObject
 {
     Q_OBJECT
 private slots:
     void sizeToString_data();
     void sizeToString();
+    void sizeToStringMatchesTheDoubleDivision();
     void replaceBlank();
     void timeText();
     void extension_data();
@@ -35,6 +38,44 @@ void TestUtilText::sizeToString()
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
     QCOMPARE(Util::SizeToString(bytes), text);
+}
+
+namespace {
+
+// The text as a double divided by 1024 per unit and printed with two
+// decimals gives it: the reference for the integer formatter.
+QString sizeByDouble(qint64 bytes)
+{
+    static const char* const units[] = {"B", "KB", "MB", "GB"};
+    double value = double(bytes);
+    int unit = 0;
+    while (unit < 3 && value > 1024) {
+        value /= 1024;
+        ++unit;
+    }
+    QString number = QString::number(value, 'f', 2);
+    if (number.endsWith(".00"))
+        number.chop(3);
+    return number + " " + units[unit];
+}
+
+} // namespace
+
+// Unit edges, exact halves of a hundredth (1152 bytes is 1.125 KB), values
+// that round up to the next whole number, and a spread of random sizes.
+void TestUtilText::sizeToStringMatchesTheDoubleDivision()
+{
+    QList<qint64> sizes{-5, 1, 1023, 1152, 1029, 1048575, 1073741823, 1073741825, qint64(1) << 52,
+                        (qint64(1) << 53) + 3};
+    for (qint64 unit = 1024; unit <= qint64(1024) * 1024 * 1024 * 1024; unit *= 1024) {
+        for (qint64 delta = -3; delta <= 3; ++delta)
+            sizes << unit + delta << unit * 5 / 8 + delta << unit * 1023 / 1024 + delta;
+    }
+    QRandomGenerator random(20261208);
+    for (int i = 0; i < 200000; ++i)
+        sizes << qint64(random.generate64() >> (11 + random.bounded(50)));
+    for (qint64 bytes : sizes)
+        QCOMPARE(Util::SizeToString(bytes), sizeByDouble(bytes));
 }
 
 void TestUtilText::replaceBlank()

@@ -4,6 +4,7 @@
 #include "services/Util.h"
 
 #include <QFileIconProvider>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -58,28 +59,35 @@ void FolderView::SelectFolderRow(QTreeWidget* tree, Item* folder)
 void FolderView::FillTable(QTableWidget* table, const Item* folder)
 {
     table->setRowCount(0);
-    if (!folder)
+    if (!folder || folder->m_Children.isEmpty())
         return;
     const bool updates = table->updatesEnabled();
     table->setUpdatesEnabled(false);
     table->setRowCount(folder->m_Children.size());
-    const QIcon folderIcon = FolderIcon();
-    int row = 0;
-    for (const Item* child : folder->m_Children) {
-        const QString name = child->GetName();
-        auto* nameCell = new QTableWidgetItem(child->m_IsDir ? folderIcon : Util::GetExtensionIcon(name), name);
-        nameCell->setCheckState(Qt::Unchecked);
-        if (child->m_IsDir)
-            nameCell->setData(Qt::UserRole, 1);
-        table->setItem(row, 0, nameCell);
-        table->setItem(row, 1, new QTableWidgetItem(
-                                   child->m_IsDir ? QString() : Util::SizeToString(SizeValue(child->m_Size))));
-        table->setItem(row, 2, new QTableWidgetItem(child->m_IsDir ? QString("Folder")
-                                                                   : Util::GetExtensionString(name)));
-        table->setItem(row, 3, new QTableWidgetItem(child->m_Time));
-        ++row;
+    {
+        // One change notice for the whole table instead of one per cell:
+        // the view has nothing to redraw before the last cell is in.
+        const QSignalBlocker quiet(table->model());
+        int row = 0;
+        for (const Item* child : folder->m_Children)
+            FillRow(table, row++, *child);
     }
+    QAbstractItemModel* model = table->model();
+    emit model->dataChanged(model->index(0, 0), model->index(table->rowCount() - 1, table->columnCount() - 1));
     table->setUpdatesEnabled(updates);
+}
+
+void FolderView::FillRow(QTableWidget* table, int row, const Item& child)
+{
+    const QString name = child.GetName();
+    auto* nameCell = new QTableWidgetItem(child.m_IsDir ? FolderIcon() : Util::GetExtensionIcon(name), name);
+    nameCell->setCheckState(Qt::Unchecked);
+    if (child.m_IsDir)
+        nameCell->setData(Qt::UserRole, 1);
+    table->setItem(row, 0, nameCell);
+    table->setItem(row, 1, new QTableWidgetItem(child.m_IsDir ? QString() : Util::SizeToString(SizeValue(child.m_Size))));
+    table->setItem(row, 2, new QTableWidgetItem(child.m_IsDir ? QString("Folder") : Util::GetExtensionString(name)));
+    table->setItem(row, 3, new QTableWidgetItem(child.m_Time));
 }
 
 QList<int> FolderView::CheckedRows(const QTableWidget* table)
@@ -122,7 +130,9 @@ qint64 FolderView::SizeValue(const QString& size)
     return ok ? static_cast<qint64>(value) : 0;
 }
 
+// Asked once: the icon provider builds the icon anew on every call.
 QIcon FolderView::FolderIcon()
 {
-    return QFileIconProvider().icon(QFileIconProvider::Folder);
+    static const QIcon icon = QFileIconProvider().icon(QFileIconProvider::Folder);
+    return icon;
 }

@@ -40,4 +40,7 @@ public:
     // A listing's size text as a number: 0 when it is not a decimal number.
     static qint64 SizeValue(const QString& size);
     static QIcon FolderIcon();
+
+private:
+    static void FillRow(QTableWidget* table, int row, const Item& child);
 };

@@ -7,6 +7,9 @@
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcRunner, "quillmere.runner")
+// Every piece of output a tool writes: off unless asked for with
+// QT_LOGGING_RULES="quillmere.runner.output.debug=true".
+Q_LOGGING_CATEGORY(lcRunnerOutput, "quillmere.runner.output", QtInfoMsg)
 
 namespace {
 // A read takes at most this many bytes (QIODevice::readLine keeps one
@@ -52,6 +55,7 @@ void CRunCommandThread::start(QThread::Priority priority)
     m_OutputLines.clear();
     m_TerminateRequested = false;
     m_WorkerSerial = ++m_RunSerial;
+    dropUndelivered();
     m_bRunning = true;
     ++m_ActiveThreads;
     QThread::start(priority);
@@ -61,6 +65,7 @@ void CRunCommandThread::terminate()
 {
     qCDebug(lcRunner) << "CRunCommandThread::terminate";
     ++m_RunSerial;
+    dropUndelivered();
     if (!isRunning())
         return;
     m_TerminateRequested = true;
@@ -206,12 +211,7 @@ void CRunCommandThread::endRun(const RunResult& result, bool notify)
         // Raised in the interface thread, behind the lines already posted.
         const int serial = m_WorkerSerial;
         QMetaObject::invokeMethod(
-            m_InterfaceContext.get(),
-            [this, serial] {
-                if (serial == m_RunSerial)
-                    emit sigfinished();
-            },
-            Qt::QueuedConnection);
+            m_InterfaceContext.get(), [this, serial] { raiseFinished(serial); }, Qt::QueuedConnection);
     }
     m_bRunning = false;
 }
@@ -231,32 +231,86 @@ void CRunCommandThread::collectOutput()
     }
 }
 
+// Everything that has arrived goes to the interface thread in one event;
+// a tool that writes tens of thousands of lines would otherwise cost one
+// event per line.
 void CRunCommandThread::onReadOutput()
 {
     if (!m_Process)
         return;
+    const bool logging = Util::IsLogEnabled();
+    QStringList lines;
     char buffer[kReadBufferSize];
     for (;;) {
         const qint64 count = m_Process->readLine(buffer, sizeof buffer);
         if (count <= 0)
             break;
-        deliverPiece(QByteArray(buffer, int(count)));
+        splitPiece(QByteArray(buffer, int(count)), logging, &lines);
     }
+    if (lines.isEmpty())
+        return;
+    const int serial = m_WorkerSerial;
+    QMetaObject::invokeMethod(
+        m_InterfaceContext.get(), [this, serial, lines] { deliverLines(serial, lines); }, Qt::QueuedConnection);
 }
 
-void CRunCommandThread::deliverPiece(const QByteArray& bytes)
+void CRunCommandThread::splitPiece(const QByteArray& bytes, bool logging, QStringList* lines)
 {
     const QString text = QString::fromLocal8Bit(bytes);
-    qCDebug(lcRunner) << "CRunCommandThread::onReadOutput" << text;
+    qCDebug(lcRunnerOutput) << "CRunCommandThread::onReadOutput" << text;
     const QStringList parts = text.split('\r');
     for (const QString& part : parts) {
         if (part.trimmed().isEmpty())
             continue;
-        Util::WriteLog(part);
+        if (logging)
+            Util::WriteLog(part);
         QString line = part;
         line.remove('\n');
-        emit standoutputline(line);
+        lines->append(line);
     }
+}
+
+// Interface thread. Lines of a run that was terminated since are dropped.
+void CRunCommandThread::deliverLines(int serial, const QStringList& lines)
+{
+    if (serial != m_RunSerial)
+        return;
+    m_Undelivered.append(lines);
+    drainLines();
+}
+
+// A slot that runs an event loop of its own (a message, a wait) lets the
+// next batch or the finish in while this loop is at a line of the batch
+// before: they wait in the queue, so that lines keep their order and the
+// finish comes last.
+void CRunCommandThread::drainLines()
+{
+    if (m_Draining)
+        return;
+    m_Draining = true;
+    while (!m_Undelivered.isEmpty())
+        emit standoutputline(m_Undelivered.takeFirst());
+    m_Draining = false;
+    if (m_FinishPending) {
+        m_FinishPending = false;
+        emit sigfinished();
+    }
+}
+
+void CRunCommandThread::raiseFinished(int serial)
+{
+    if (serial != m_RunSerial)
+        return;
+    if (m_Draining)
+        m_FinishPending = true;
+    else
+        emit sigfinished();
+}
+
+void CRunCommandThread::dropUndelivered()
+{
+    m_Undelivered.clear();
+    m_FinishPending = false;
 }
 
 void CRunCommandThread::sloterrorstart(QProcess::ProcessError error)

@@ -21,10 +21,9 @@
 //   ...
 //   runner->release();                  // never delete a runner whose thread runs
 //
-// Always connect standoutputline() with a receiver (or a context object)
-// that lives in the interface thread: a connection without one would run
-// in the worker. sigfinished() is raised in the interface thread, after
-// the run's last line.
+// standoutputline() and sigfinished() are raised in the interface thread;
+// sigfinished() comes after the run's last line. Lines that a run had
+// read but not yet delivered when it was terminated are dropped.
 //
 // Line rule: output is read in pieces of at most 2,047 bytes that end at a
 // line feed, at the limit or at the end of what has arrived so far; each
@@ -47,7 +46,7 @@ public:
     // Asks the tool to end (SIGTERM), kills it if it has not ended within a
     // short grace and returns when the worker thread has ended. No
     // sigfinished() follows, even from a run that had just ended;
-    // waitFinished() returns. Lines already read may still arrive.
+    // waitFinished() returns; lines not yet delivered are dropped.
     virtual void terminate();
     // Returns when the run has ended, with every line and sigfinished()
     // delivered; processes the caller's events every 10 ms meanwhile.
@@ -83,7 +82,11 @@ private:
     void startTool();
     bool waitForToolEnd();
     void stopTool();
-    void deliverPiece(const QByteArray& bytes);
+    void splitPiece(const QByteArray& bytes, bool logging, QStringList* lines);
+    void deliverLines(int serial, const QStringList& lines);
+    void drainLines();
+    void raiseFinished(int serial);
+    void dropUndelivered();
     void collectOutput();
     void endRun(const RunResult& result, bool notify);
     void setResult(const RunResult& result);
@@ -102,6 +105,9 @@ private:
     int m_RunSerial = 0;             // interface thread only
     int m_WorkerSerial = 0;          // set before the worker starts
     bool m_ReleaseRequested = false; // interface thread only
+    QStringList m_Undelivered;       // interface thread only
+    bool m_Draining = false;         // interface thread only
+    bool m_FinishPending = false;    // interface thread only
     mutable std::mutex m_ResultMutex; // std::mutex: visible to ThreadSanitizer
     RunResult m_Result;
 };

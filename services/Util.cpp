@@ -45,9 +45,14 @@ QString Util::GetTempDir()
     return dir;
 }
 
+bool Util::IsLogEnabled()
+{
+    return QFile::exists(GetCurrentExePath() + "/config.dat");
+}
+
 void Util::WriteLog(const QString& message)
 {
-    if (!QFile::exists(GetCurrentExePath() + "/config.dat"))
+    if (!IsLogEnabled())
         return;
     static QMutex mutex;
     QMutexLocker locker(&mutex);

@@ -27,6 +27,9 @@ public:
     static QString GetCurrentExePath();
     static QString GetTempDir();
     static void WriteLog(const QString& message);
+    // True while the log's switch file exists; callers that write many
+    // lines at once ask once and skip WriteLog when it is off.
+    static bool IsLogEnabled();
     static QString callexternapp(const QString& program, const QString& arguments);
     static bool WriteMulLinesToFile(const QStringList& lines, const QString& path);
     static void SetCursorBusy();

@@ -14,10 +14,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QTableWidget>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -134,6 +134,15 @@ double bareTableMs(QTableWidget& table, const QVector<QStringList>& rows)
     return timer.nsecsElapsed() / 1e6;
 }
 
+// CPU time of this process's own threads (the tool is a child of its own).
+double ownCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
 double best(const QVector<double>& values)
 {
     return *std::min_element(values.begin(), values.end());
@@ -145,17 +154,17 @@ int main(int argc, char** argv)
 {
     AppResources::init();
     QApplication app(argc, argv);
-    // The runner's per-read debug lines would measure the terminal.
-    QLoggingCategory::setFilterRules("quillmere.runner.debug=false");
     const QString iso = makeImage();
 
-    QVector<double> raw, listed, processEnd, readerOnly;
+    QVector<double> raw, listed, processEnd, readerOnly, ownCpu;
     int entries = 0;
     CTree tree;
     for (int round = 0; round < kRounds; ++round) {
         raw << rawListingMs(iso);
         double endMs = 0;
+        const double cpuBefore = ownCpuMs();
         listed << runnerListingMs(iso, tree, &endMs);
+        ownCpu << ownCpuMs() - cpuBefore;
         processEnd << endMs;
         readerOnly << readerOnlyMs(iso);
     }
@@ -165,6 +174,8 @@ int main(int argc, char** argv)
     std::printf("raw 7z l:               %8.1f ms (best of %d)\n", best(raw), kRounds);
     std::printf("listing into tree:      %8.1f ms (best of %d; process end seen after %.1f ms)\n",
                 best(listed), kRounds, best(processEnd));
+    std::printf("own CPU while listing:  %8.1f ms (runner thread and interface thread, best of %d)\n",
+                best(ownCpu), kRounds);
     std::printf("reader alone:           %8.1f ms (the same lines from memory)\n", best(readerOnly));
     std::printf("listing ratio:          %8.2f (goal <= 1.3)\n", best(listed) / best(raw));
 

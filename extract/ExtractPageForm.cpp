@@ -84,11 +84,14 @@ void ExtractPageForm::applyLook()
 
 void ExtractPageForm::retranslateButtons()
 {
+    // Text style 3: white captions on the filled faces.
+    const int style = 3;
     loadiso->SetBackGround(":/nwu/loadiso1", ":/nwu/loadiso2", ":/nwu/loadiso3", QString(),
-                           CPage2::tr("Load ISO"));
-    back->SetBackGround(":/nwu/Back1", ":/nwu/Back2", ":/nwu/Back3", QString(), CPage2::tr("Back"));
+                           CPage2::tr("Load ISO"), QString(), style);
+    back->SetBackGround(":/nwu/Back1", ":/nwu/Back2", ":/nwu/Back3", QString(), CPage2::tr("Back"), QString(),
+                        style);
     extract->SetBackGround(":/nwu/btnextract1", ":/nwu/btnextract2", ":/nwu/btnextract3", QString(),
-                           CPage2::tr("Extract"));
+                           CPage2::tr("Extract"), QString(), style);
     list->setHorizontalHeaderLabels(
         {CPage2::tr("File Name"), CPage2::tr(" Size"), CPage2::tr("Type"), CPage2::tr("Time")});
 }

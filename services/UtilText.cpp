@@ -6,35 +6,15 @@ QString Util::QT2String(const QDateTime& time)
 }
 
 namespace {
-
 const char* const kSizeUnits[] = {"B", "KB", "MB", "GB"};
-
-// The size as the double division gives it: value / 1024 while above 1024,
-// up to GB, shown with two decimals, ".00" dropped.
-QString sizeToStringByDouble(qint64 bytes)
-{
-    double value = double(bytes);
-    int unit = 0;
-    while (unit < 3 && value > 1024) {
-        value /= 1024;
-        ++unit;
-    }
-    QString number = QString::number(value, 'f', 2);
-    if (number.endsWith(".00"))
-        number.chop(3);
-    return number + " " + kSizeUnits[unit];
 }
 
-} // namespace
-
-// The same text in integers: dividing by powers of two is exact in a
-// double, so hundredths rounded half up match the double's decimal text.
-// Tables show thousands of sizes; this is several times faster.
+// The size divided by 1024 while above 1024, up to GB, with two decimals
+// and ".00" dropped. Worked out in integers: a double divided by powers of
+// two is exact, so hundredths rounded half up give the text its decimal
+// printing gives, several times faster (tables show thousands of sizes).
 QString Util::SizeToString(qint64 bytes)
 {
-    const qint64 exactLimit = qint64(1) << 53;
-    if (bytes < 0 || bytes >= exactLimit)
-        return sizeToStringByDouble(bytes);
     int unit = 0;
     qint64 divisor = 1;
     while (unit < 3 && bytes > divisor * 1024) {

@@ -2,6 +2,7 @@
 
 #include "edit/CPage4.h"
 #include "support/EditImages.h"
+#include "support/EditPageDriver.h"
 #include "support/ModalAnswerer.h"
 #include "widgets/CProgressDialog.h"
 
@@ -23,61 +24,16 @@ class TestEditPage : public QObject
     Q_OBJECT
 
 private:
-    QWidget m_Window;
+    EditPageDriver m_Driver;
     QString m_Dir;
 
-    CPage4* openPage()
-    {
-        auto* page = new CPage4;
-        page->setParent(&m_Window);
-        page->InitializeUI();
-        page->move(3, 107);
-        page->show();
-        return page;
-    }
-
-    bool load(CPage4* page, const QString& iso)
-    {
-        ModalAnswerer answerer({EditImages::typePath(iso)});
-        page->OnLoadISO();
-        return waitUntil([&] { return page->isListed() && !page->isExtracting(); }, 30000);
-    }
-
-    // Saves through the page; returns the texts of the dialogs it showed.
-    QStringList save(CPage4* page, const QString& output)
-    {
-        ModalAnswerer answerer({EditImages::typePath(output), ModalAnswerer::clickButton("btnok")});
-        page->OnSave();
-        waitUntil([&] { return !page->isSaving() && answerer.allAnswered(); }, 60000);
-        return answerer.texts();
-    }
-
-    QTableWidget* table(CPage4* page) { return page->findChild<QTableWidget*>("list"); }
-
-    int rowOf(CPage4* page, const QString& name)
-    {
-        QTableWidget* list = table(page);
-        for (int row = 0; row < list->rowCount(); ++row) {
-            if (list->item(row, 0)->text() == name)
-                return row;
-        }
-        return -1;
-    }
-
-    // Clicks the row the way a user ticks it: away from the check box area.
-    void clickRow(CPage4* page, int row, int x)
-    {
-        QTableWidget* list = table(page);
-        const QRect cell = list->visualItemRect(list->item(row, 0));
-        const QPoint at(x - list->viewport()->x(), cell.center().y());
-        QCursor::setPos(list->viewport()->mapToGlobal(at));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    }
-
-    bool isChecked(CPage4* page, int row)
-    {
-        return table(page)->item(row, 0)->data(Qt::CheckStateRole).toInt() == Qt::Checked;
-    }
+    CPage4* openPage() { return m_Driver.openPage(); }
+    bool load(CPage4* page, const QString& iso) { return m_Driver.load(page, iso); }
+    QStringList save(CPage4* page, const QString& output) { return m_Driver.save(page, output); }
+    static QTableWidget* table(CPage4* page) { return EditPageDriver::table(page); }
+    static int rowOf(CPage4* page, const QString& name) { return EditPageDriver::rowOf(page, name); }
+    static void clickRow(CPage4* page, int row, int x) { EditPageDriver::clickRow(page, row, x); }
+    static bool isChecked(CPage4* page, int row) { return EditPageDriver::isChecked(page, row); }
 
     void saveKeepsBootEntries(const QString& iso)
     {
@@ -93,12 +49,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_Window.resize(860, 580);
-        m_Window.show();
-        m_Dir = freshDir("editpage");
-    }
+    void initTestCase() { m_Dir = freshDir("editpage"); }
 
     void savedIsolinuxImageKeepsItsBoot()
     {

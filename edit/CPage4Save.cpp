@@ -40,7 +40,9 @@ void CPage4::OnSave()
     m_ProgressDialog->SetRange(0, 100);
     m_ProgressDialog->SetValue(m_ExtractProgress);
     m_ProgressDialog->show();
-    if (!waitForExtraction()) {
+    // An extraction that failed meanwhile has shown why; a save now would
+    // lack files.
+    if (!waitForExtraction() || m_ExtractFailed) {
         m_ProgressDialog->hide();
         return;
     }

@@ -7,6 +7,7 @@
 #include "support/HeldExtraction.h"
 #include "support/ModalAnswerer.h"
 #include "support/ProcessProbe.h"
+#include "widgets/CProgressDialog.h"
 
 using namespace TestSupport;
 
@@ -167,6 +168,29 @@ private slots:
         QCOMPARE(answerer.lastText(), QString("Save ISO file successfully!"));
         QCOMPARE(fileInImage(output, "late.txt"), QByteArray("added while unpacking\n"));
         QVERIFY(EditImages::contentListing(output).contains("old.txt 14"));
+    }
+
+    // An image that loses its end while the save waits for its extraction:
+    // the page says that it could not be unpacked and saves nothing,
+    // rather than an image that lacks files.
+    void saveWaitingForAFailingExtractionSavesNothing()
+    {
+        const QString iso = freshDir("pending-broken") + "/broken.iso";
+        QVERIFY(QFile::copy(m_Iso, iso));
+        CPage4* page = m_Driver.openPage();
+        QVERIFY(m_Driver.startLoad(page, iso));
+        QVERIFY(m_Held->waitUntilAt(HeldExtraction::Start));
+        QVERIFY(QFile::resize(iso, QFileInfo(iso).size() / 2));
+
+        const QString output = m_Out + "/broken-copy.iso";
+        ModalAnswerer answerer(
+            {EditImages::typePath(output), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
+        page->OnSave();
+        QVERIFY(answerer.allAnswered());
+        QVERIFY2(answerer.lastText().contains("could not be unpacked completely"), qPrintable(answerer.lastText()));
+        QVERIFY(!page->isSaving());
+        QVERIFY(!page->progressDialog()->isVisible());
+        QVERIFY(!QFileInfo::exists(output));
     }
 
     // The export copies out of the working folder: it must wait for the

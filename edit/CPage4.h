@@ -97,6 +97,7 @@ private:
     Item* entryOfRow(int row) const;
     QTreeWidgetItem* treeItemOf(Item* item) const;
     bool refuseOutsidePath(const Item* entry);
+    static bool takesFromImage(const QList<Item*>& entries);
     void appendAddedRow(const Item& entry);
     bool waitForExtraction();
     bool waitForCopier();

@@ -152,6 +152,15 @@ bool CPage4::waitForCopier()
     return !m_bStop;
 }
 
+bool CPage4::takesFromImage(const QList<Item*>& entries)
+{
+    for (const Item* entry : entries) {
+        if (entry->m_SrcPath.isEmpty())
+            return true;
+    }
+    return false;
+}
+
 void CPage4::OnExport()
 {
     const QList<Item*> entries = checkedEntries();
@@ -167,8 +176,13 @@ void CPage4::OnExport()
     if (target.isEmpty())
         return;
     m_bStop = false;
+    const bool unpacking = isExtracting();
     // Renames and removals queued earlier must be done before copying out.
     bool ready = waitForExtraction();
+    // An extraction that failed meanwhile has shown why; the working copies
+    // of the image's entries lack files.
+    if (unpacking && m_ExtractFailed && takesFromImage(entries))
+        ready = false;
     if (ready) {
         m_ProgressDialog->show();
         ready = waitForCopier();

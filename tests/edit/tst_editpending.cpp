@@ -73,6 +73,18 @@ private:
         return page;
     }
 
+    // A page whose image (a copy) loses its second half while its
+    // extraction is held at the start, so that the real 7z fails.
+    CPage4* pageLosingItsImage(const QString& name)
+    {
+        const QString iso = freshDir("broken-" + name) + "/broken.iso";
+        CPage4* page = m_Driver.openPage();
+        if (!QFile::copy(m_Iso, iso) || !m_Driver.startLoad(page, iso) ||
+            !m_Held->waitUntilAt(HeldExtraction::Start) || !QFile::resize(iso, QFileInfo(iso).size() / 2))
+            return nullptr;
+        return page;
+    }
+
     // Lets the extraction end once the page shows that it waits for it.
     ModalAnswerer::Answer releaseWhenWaiting(CPage4* page)
     {
@@ -175,13 +187,8 @@ private slots:
     // rather than an image that lacks files.
     void saveWaitingForAFailingExtractionSavesNothing()
     {
-        const QString iso = freshDir("pending-broken") + "/broken.iso";
-        QVERIFY(QFile::copy(m_Iso, iso));
-        CPage4* page = m_Driver.openPage();
-        QVERIFY(m_Driver.startLoad(page, iso));
-        QVERIFY(m_Held->waitUntilAt(HeldExtraction::Start));
-        QVERIFY(QFile::resize(iso, QFileInfo(iso).size() / 2));
-
+        CPage4* page = pageLosingItsImage("save");
+        QVERIFY(page);
         const QString output = m_Out + "/broken-copy.iso";
         ModalAnswerer answerer(
             {EditImages::typePath(output), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
@@ -191,6 +198,21 @@ private slots:
         QVERIFY(!page->isSaving());
         QVERIFY(!page->progressDialog()->isVisible());
         QVERIFY(!QFileInfo::exists(output));
+    }
+
+    void exportWaitingForAFailingExtractionIsNoSuccess()
+    {
+        CPage4* page = pageLosingItsImage("export");
+        QVERIFY(page);
+        EditPageDriver::tick(page, "data");
+        EditPageDriver::tick(page, "old.txt");
+        // The last answer would take a success message.
+        ModalAnswerer answerer({EditImages::typePath(freshDir("broken-export")), releaseWhenWaiting(page),
+                                ModalAnswerer::clickButton("btnok"), ModalAnswerer::clickButton("btnok")});
+        page->OnExport();
+        QCOMPARE(answerer.answered(), 3);
+        QVERIFY2(answerer.lastText().contains("could not be unpacked completely"), qPrintable(answerer.lastText()));
+        QVERIFY(!page->progressDialog()->isVisible());
     }
 
     // The export copies out of the working folder: it must wait for the

@@ -1,6 +1,7 @@
 // The Edit page's changes to the loaded image: Add, Export, Rename, Delete.
 #include "edit/CPage4.h"
 
+#include "edit/EventWait.h"
 #include "edit/SubtreePaths.h"
 #include "edit/WorkPath.h"
 #include "services/CFileCopy.h"
@@ -8,11 +9,8 @@
 #include "widgets/CInputDialog.h"
 #include "widgets/CProgressDialog.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include "extract/FolderView.h"
 #include <QFileInfo>
 #include <QTableWidget>
@@ -30,14 +28,6 @@ Item entryFor(const QString& path, const QString& imagePath)
     entry.m_Size = info.isDir() ? QString() : QString::number(info.size());
     entry.m_Time = Util::QT2String(info.lastModified());
     return entry;
-}
-
-void processEventsFor(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds - int(timer.elapsed()));
 }
 
 } // namespace
@@ -128,7 +118,7 @@ bool CPage4::waitForExtraction()
     m_ProgressDialog->show();
     while (m_ExtractThread && !m_bStop) {
         m_ProgressDialog->SetValue(m_ExtractProgress);
-        processEventsFor(200);
+        EventWait::upTo(200, [this] { return !m_ExtractThread || m_bStop; });
     }
     return !m_bStop;
 }
@@ -146,7 +136,7 @@ bool CPage4::waitForCopier()
         const qint64 left = qMax<qint64>(0, m_FileCopy->GetLeftTaskBytes());
         if (total > 0)
             m_ProgressDialog->SetValue(int((total - left) / 1024));
-        processEventsFor(100);
+        EventWait::upTo(100, [this] { return m_bStop || !m_FileCopy->IsBusy(); });
         qDebug() << "CPage4::OnCreate" << total << left;
     }
     return !m_bStop;

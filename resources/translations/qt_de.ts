@@ -92,6 +92,74 @@
             <numerusform>(und %n weitere)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrahieren</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Bitte wählen Sie die Dateien oder Ordner aus, die Sie extrahieren möchten</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>In %1 kann nichts extrahiert werden: Dort lässt sich kein Ordner anlegen (%2). Wählen Sie einen beschreibbaren Ordner und extrahieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Dateien werden extrahiert...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Dateien werden extrahiert: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Dateien werden kopiert! Bitte warten Sie einige Sekunden..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Dateien erfolgreich extrahiert.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahieren</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO extrahieren</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extrahieren Sie beliebige Inhalte direkt aus einer ISO-Image-Datei auf Ihren Computer.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>ISO-Datei erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>Das Image wurde nicht vollständig entpackt, exportierte Dateien könnten fehlen oder unvollständig sein. Bitte laden Sie das Image erneut.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,74 @@
             <numerusform>(and %n more)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>Extract(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Please select the files or folders you want to extract</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extracting files...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extracting files: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copying files! Please wait a few seconds..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Extract files successfully.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Load ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extract</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO Extract</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Directly extract everything from ISO image file and export to your computer.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>Save ISO file successfully!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</translation>
     </message>
 </context>
 <context>

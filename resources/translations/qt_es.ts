@@ -92,6 +92,74 @@
             <numerusform>(y %n más)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extraer</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Seleccione los archivos o carpetas que desea extraer</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>No se puede extraer nada en %1: no se puede crear una carpeta allí (%2). Elija una carpeta en la que pueda escribir y vuelva a extraer.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extrayendo archivos...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extrayendo archivos: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>¡Copiando archivos! Espere unos segundos..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Archivos extraídos correctamente.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Cargar ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extraer</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extraer ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extraiga directamente cualquier contenido de un archivo de imagen ISO a su equipo.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>¡Archivo ISO guardado correctamente!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>La imagen no se descomprimió por completo, así que los archivos exportados podrían faltar o estar incompletos. Vuelva a cargar la imagen.</translation>
     </message>
 </context>
 <context>

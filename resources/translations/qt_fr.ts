@@ -92,6 +92,74 @@
             <numerusform>(et %n autres)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extraire</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Veuillez sélectionner les fichiers ou dossiers à extraire</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Rien ne peut être extrait dans %1 : impossible d’y créer un dossier (%2). Choisissez un dossier accessible en écriture, puis relancez l’extraction.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraction des fichiers...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraction des fichiers : </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copie des fichiers ! Veuillez patienter quelques secondes..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Fichiers extraits avec succès.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Charger ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extraire</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogue</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extraction ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extrayez directement tout le contenu d’un fichier image ISO vers votre ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>Fichier ISO enregistré avec succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>L’image n’a pas été entièrement décompressée, des fichiers exportés pourraient manquer ou être incomplets. Rechargez l’image.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,74 @@
             <numerusform>(e altri %n)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Estrai</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Seleziona i file o le cartelle da estrarre</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Non è possibile estrarre nulla in %1: lì non si può creare una cartella (%2). Scegli una cartella scrivibile, poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Estrazione dei file...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Estrazione dei file: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copia dei file in corso! Attendi qualche secondo..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>File estratti correttamente.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carica ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Estrai ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Estrai direttamente qualsiasi contenuto da un file immagine ISO e salvalo sul tuo computer.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>File ISO salvato correttamente!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>L’immagine non è stata decompressa completamente, quindi i file esportati potrebbero mancare o essere incompleti. Ricarica l’immagine.</translation>
     </message>
 </context>
 <context>

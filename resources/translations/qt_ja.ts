@@ -91,6 +91,74 @@
             <numerusform>(ほか %n 件)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>抽出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>抽出するファイルまたはフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>%1 には抽出できません。そこにフォルダーを作成できません（%2）。書き込み可能なフォルダーを選んでから、もう一度抽出してください。</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>ファイルを抽出しています...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>ファイルを抽出しています: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>ファイルをコピーしています。しばらくお待ちください..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>ファイルを抽出しました。</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO を開く</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO 抽出</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>ISO イメージファイルから内容を直接抽出し、コンピューターに書き出します。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -372,6 +440,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>ISO ファイルを保存しました。</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>イメージが完全には展開されていないため、エクスポートしたファイルが欠けているか不完全な可能性があります。イメージを読み込み直してください。</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,74 @@
             <numerusform>(en nog %n)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Uitpakken</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Selecteer de bestanden of mappen die u wilt uitpakken</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Er kan niets worden uitgepakt naar %1: daar kan geen map worden gemaakt (%2). Kies een map waarin u kunt schrijven en pak opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Bestanden uitpakken...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Bestanden uitpakken: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Bestanden kopiëren! Een ogenblik geduld..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Bestanden zijn uitgepakt.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Uitpakken</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO uitpakken</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Pak alles rechtstreeks uit een ISO-imagebestand uit naar uw computer.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>ISO-bestand is opgeslagen!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>Het image is niet volledig uitgepakt, dus geëxporteerde bestanden kunnen ontbreken of onvolledig zijn. Laad het image opnieuw.</translation>
     </message>
 </context>
 <context>

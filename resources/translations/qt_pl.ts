@@ -93,6 +93,74 @@
             <numerusform>(i %n innych)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Wypakuj</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Zaznacz pliki lub foldery do wypakowania</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Nie można nic wypakować do %1: nie da się tam utworzyć folderu (%2). Wybierz folder z prawem zapisu i wypakuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Wypakowywanie plików...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Wypakowywanie plików: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Kopiowanie plików! Zaczekaj kilka sekund..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Pliki zostały wypakowane.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Wczytaj ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Wypakuj</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Wypakuj ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Wypakuj dowolną zawartość pliku obrazu ISO bezpośrednio na swój komputer.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -374,6 +442,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>Plik ISO został zapisany!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>Obraz nie został całkowicie rozpakowany, więc eksportowanych plików może brakować lub mogą być niekompletne. Wczytaj obraz ponownie.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,74 @@
             <numerusform>(e mais %n)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrair</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Selecione os arquivos ou pastas que deseja extrair</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Nada pode ser extraído para %1: não é possível criar uma pasta ali (%2). Escolha uma pasta com permissão de gravação e extraia novamente.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraindo arquivos...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraindo arquivos: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copiando arquivos! Aguarde alguns segundos..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Arquivos extraídos com sucesso.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carregar ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrair</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extrair ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extraia diretamente qualquer conteúdo de um arquivo de imagem ISO para o seu computador.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>Arquivo ISO salvo com sucesso!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>A imagem não foi descompactada por completo, então os arquivos exportados podem estar ausentes ou incompletos. Carregue a imagem novamente.</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,74 @@
             <numerusform>(и ещё %n)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Извлечь</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Выберите файлы или папки для извлечения</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>В %1 ничего нельзя извлечь: там не удаётся создать папку (%2). Выберите папку, доступную для записи, и извлеките снова.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Извлечение файлов...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Извлечение файлов: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Копирование файлов! Подождите несколько секунд..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Файлы успешно извлечены.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Открыть ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Извлечь</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Извлечение ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Извлекайте любое содержимое файла образа ISO прямо на свой компьютер.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -374,6 +442,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>ISO-файл успешно сохранён!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>Образ распакован не полностью, поэтому экспортированные файлы могут отсутствовать или быть неполными. Загрузите образ снова.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,74 @@
             <numerusform>(och %n till)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrahera</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Välj de filer eller mappar som du vill extrahera</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>Inget kan extraheras till %1: det går inte att skapa en mapp där (%2). Välj en mapp som du kan skriva i och extrahera sedan igen.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraherar filer...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraherar filer: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Kopierar filer! Vänta några sekunder..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Filerna har extraherats.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Läs in ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahera</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extrahera ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extrahera allt innehåll direkt från en ISO-avbildningsfil till din dator.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -373,6 +441,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>ISO-filen har sparats!</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>Avbildningen packades inte upp helt, så exporterade filer kan saknas eller vara ofullständiga. Läs in avbildningen igen.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,74 @@
             <numerusform>(另有 %n 项)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>提取(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>请选择要提取的文件或文件夹</translation>
+    </message>
+    <message>
+        <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
+        <translation>无法提取到 %1：无法在其中创建文件夹（%2）。请选择一个可写入的文件夹，然后重新提取。</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>正在提取文件...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>正在提取文件: </translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>正在复制文件！请稍候..</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>文件提取成功。</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>加载 ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>提取</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO 提取</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>直接从 ISO 镜像文件中提取任何内容并导出到您的计算机。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -372,6 +440,10 @@
     <message>
         <source>Save ISO file successfully!</source>
         <translation>ISO 文件保存成功！</translation>
+    </message>
+    <message>
+        <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
+        <translation>镜像未完整解压，导出的文件可能缺失或不完整。请重新加载镜像。</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <csignal>
 #include <sys/resource.h>
@@ -113,6 +114,7 @@ private slots:
     void toolErrorsAreNotReportedAsSuccess();
     void stopLeavesThePageUsable();
     void opensFromTheHomeWindow();
+    void followsTheLanguage();
 
 private:
     bool load(const QString& iso);
@@ -637,4 +639,53 @@ void TestPage2::opensFromTheHomeWindow()
 }
 
 QUILLMERE_TEST_MAIN(TestPage2)
+namespace {
+
+QStringList pageTexts(CPage2* page)
+{
+    QStringList texts;
+    for (const char* name : {"loadiso", "back", "extract"})
+        texts << page->findChild<CImageButton*>(name)->text();
+    for (const char* name : {"isoextract", "descript"})
+        texts << page->findChild<QLabel*>(name)->text();
+    auto* list = page->findChild<QTableWidget*>("list");
+    for (int column = 0; column < list->columnCount(); ++column)
+        texts << list->horizontalHeaderItem(column)->text();
+    for (QAction* entry : page->menu()->actions())
+        texts << entry->text();
+    return texts;
+}
+
+} // namespace
+
+// Captions, labels, column titles and the menu follow the language; a
+// folder's type stays "Folder"; the menu made anew still extracts.
+void TestPage2::followsTheLanguage()
+{
+    QVERIFY(load(m_Iso));
+    const QStringList english = pageTexts(m_Page);
+    QCOMPARE(english.mid(0, 3), (QStringList{"Load ISO", "Back", "Extract"}));
+    QTranslator german;
+    QVERIFY(german.load(Util::GetCurrentExePath() + "/translations/qt_de.qm"));
+    QCoreApplication::installTranslator(&german);
+    QCoreApplication::processEvents();
+    const QStringList translated = pageTexts(m_Page);
+    QCOMPARE(translated,
+             (QStringList{"ISO laden", QString::fromUtf8("Zurück"), "Extrahieren", "ISO extrahieren",
+                          "Extrahieren Sie beliebige Inhalte direkt aus einer ISO-Image-Datei auf Ihren Computer.",
+                          "Dateiname", QString::fromUtf8(" Größe"), "Typ", "Datum", "&Extrahieren"}));
+    m_Page->RefreshTable();
+    QCOMPARE(m_List->item(rowOf(m_List, "F"), 2)->text(), QString("Folder"));
+
+    ModalAnswerer answerer({ModalAnswerer::clickButton("btnok", "GerneralDialog")});
+    m_Page->menu()->actions().first()->trigger();
+    QVERIFY(answerer.allAnswered());
+    QVERIFY2(answerer.lastText().contains(QString::fromUtf8("Bitte wählen Sie die Dateien oder Ordner aus")),
+             qPrintable(answerer.lastText()));
+
+    QCoreApplication::removeTranslator(&german);
+    QCoreApplication::processEvents();
+    QCOMPARE(pageTexts(m_Page), english);
+}
+
 #include "tst_page2.moc"

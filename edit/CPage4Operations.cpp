@@ -162,6 +162,11 @@ void CPage4::OnExport()
         if (entry->m_SrcPath.isEmpty() && refuseOutsidePath(entry))
             return;
     }
+    if (!isExtracting() && m_ExtractFailed && takesFromImage(entries)) {
+        Util::ShowError(tr("The image was not unpacked completely, so exported files could be missing or "
+                           "incomplete. Please load the image again."));
+        return;
+    }
     const QString target = Util::GetDirDialog(this);
     if (target.isEmpty())
         return;

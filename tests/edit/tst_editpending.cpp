@@ -215,6 +215,45 @@ private slots:
         QVERIFY(!page->progressDialog()->isVisible());
     }
 
+    // After an extraction that failed, the image's entries are refused at
+    // once; entries added from disk still go out.
+    void exportAfterAFailedExtractionTakesOnlyAddedEntries()
+    {
+        CPage4* page = pageLosingItsImage("later-export");
+        QVERIFY(page);
+        const QString added = writeFile(freshDir("failed-source") + "/notes.txt", "mine\n");
+        m_Driver.add(page, {added});
+        {
+            ModalAnswerer failure({ModalAnswerer::clickButton("btnok")});
+            m_Held->open(HeldExtraction::Start);
+            m_Held->open(HeldExtraction::End);
+            QVERIFY(waitUntil([&] { return !page->isExtracting() && failure.allAnswered(); }));
+            QVERIFY(failure.lastText().contains("could not be unpacked completely"));
+        }
+        EditPageDriver::tick(page, "old.txt");
+        EditPageDriver::tick(page, "notes.txt");
+        // A folder dialog in place of the refusal is cancelled and fails.
+        const ModalAnswerer::Answer folderDialog = ModalAnswerer::cancelFileDialog();
+        bool askedForAFolder = false;
+        ModalAnswerer refusal({[&](QWidget* modal) {
+            askedForAFolder = folderDialog(modal);
+            return askedForAFolder || ModalAnswerer::clickButton("btnok")(modal);
+        }});
+        page->OnExport();
+        QVERIFY(!askedForAFolder);
+        QCOMPARE(refusal.answered(), 1);
+        QVERIFY2(refusal.lastText().contains("not unpacked completely"), qPrintable(refusal.lastText()));
+
+        page->slotSelectAll(false);
+        EditPageDriver::tick(page, "notes.txt");
+        const QString target = freshDir("failed-export");
+        ModalAnswerer answerer({EditImages::typePath(target), ModalAnswerer::clickButton("btnok")});
+        page->OnExport();
+        QVERIFY(waitUntil([&] { return answerer.allAnswered(); }));
+        QCOMPARE(answerer.lastText(), QString("Export Successfully !"));
+        QCOMPARE(readFile(target + "/notes.txt"), QByteArray("mine\n"));
+    }
+
     // The export copies out of the working folder: it must wait for the
     // image to be there and for the rename made before.
     void exportWaitsForTheHeldChanges()

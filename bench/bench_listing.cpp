@@ -5,7 +5,9 @@
 // QTableWidget filled with the same texts.
 #include "support/TestSupport.h"
 
+#include "edit/CPage4.h"
 #include "extract/FolderView.h"
+#include "support/EditPageDriver.h"
 #include "model/ListingReader.h"
 #include "services/ArchiveTool.h"
 #include "services/CRunCommandThread.h"
@@ -143,6 +145,31 @@ double ownCpuMs()
            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
+// The Edit page's table of the same folder: its own fill, with the search
+// filter and each row's entry.
+double editPageTableMs(const QString& iso, int* rows)
+{
+    EditPageDriver driver;
+    CPage4* page = driver.openPage();
+    if (!driver.startLoad(page, iso))
+        qFatal("the Edit page did not list the image");
+    QTableWidget* list = EditPageDriver::table(page);
+    list->setCurrentCell(EditPageDriver::rowOf(page, "big"), 1);
+    page->OnListViewDoubleClicked();
+    QVector<double> times;
+    for (int round = 0; round < kRounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        page->RefreshTable();
+        times << timer.nsecsElapsed() / 1e6;
+        QCoreApplication::processEvents();
+    }
+    *rows = list->rowCount();
+    TestSupport::waitUntil([page] { return !page->isExtracting(); }, 600000);
+    delete page;
+    return *std::min_element(times.begin(), times.end());
+}
+
 double best(const QVector<double>& values)
 {
     return *std::min_element(values.begin(), values.end());
@@ -203,5 +230,9 @@ int main(int argc, char** argv)
     std::printf("page table (%d rows):  %8.1f ms (best of %d)\n", table.rowCount(), best(pageTimes), kRounds);
     std::printf("bare QTableWidget:      %8.1f ms (best of %d)\n", best(bareTimes), kRounds);
     std::printf("table ratio:            %8.2f (goal <= 1.5)\n", best(pageTimes) / best(bareTimes));
+    int editRows = 0;
+    const double editMs = editPageTableMs(iso, &editRows);
+    std::printf("Edit page table (%d):  %8.1f ms (best of %d); ratio to bare %.2f\n", editRows, editMs, kRounds,
+                editMs / best(bareTimes));
     return 0;
 }

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSet>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -231,33 +232,18 @@ void CPage4::LoadFiles(Item* item, QTreeWidget* widget, QTreeWidgetItem* parent)
 
 void CPage4::RefreshTable()
 {
-    m_List->setRowCount(0);
-    if (!m_CurrentItem)
+    if (!m_CurrentItem) {
+        m_List->setRowCount(0);
         return;
-    const QString filter = m_Search->text().trimmed();
-    for (Item* child : m_CurrentItem->m_Children) {
-        const QString name = child->GetName();
-        if (!name.contains(filter, Qt::CaseInsensitive))
-            continue;
-        const int row = m_List->rowCount();
-        m_List->insertRow(row);
-        QTableWidgetItem* nameCell;
-        if (child->m_IsDir) {
-            nameCell = new QTableWidgetItem(folderIcon(), name);
-            nameCell->setData(Qt::UserRole, 1);
-            m_List->setItem(row, 1, new QTableWidgetItem(QString()));
-            m_List->setItem(row, 2, new QTableWidgetItem(tr("Folder")));
-        } else {
-            nameCell = new QTableWidgetItem(Util::GetExtensionIcon(name), name);
-            m_List->setItem(row, 1, new QTableWidgetItem(Util::SizeToString(child->m_Size.toLongLong())));
-            m_List->setItem(row, 2, new QTableWidgetItem(Util::GetExtensionString(name)));
-        }
-        // Rows stand for their entry even while a filter hides others.
-        nameCell->setData(Qt::UserRole + 1, Item::ToVariant(child));
-        nameCell->setData(Qt::CheckStateRole, Qt::Unchecked);
-        m_List->setItem(row, 0, nameCell);
-        m_List->setItem(row, 3, new QTableWidgetItem(child->m_Time));
     }
+    const QString filter = m_Search->text().trimmed();
+    QList<const Item*> shown;
+    for (const Item* child : m_CurrentItem->m_Children) {
+        if (child->GetName().contains(filter, Qt::CaseInsensitive))
+            shown.append(child);
+    }
+    // Rows stand for their entry even while a filter hides others.
+    FolderView::FillRows(m_List, shown, tr("Folder"), EntryRole);
 }
 
 Item* CPage4::entryOfRow(int row) const
@@ -265,17 +251,28 @@ Item* CPage4::entryOfRow(int row) const
     QTableWidgetItem* cell = m_List->item(row, 0);
     if (!cell || !m_CurrentItem)
         return nullptr;
-    Item* entry = Item::FromVariant(cell->data(Qt::UserRole + 1));
+    Item* entry = Item::FromVariant(cell->data(EntryRole));
     return m_CurrentItem->m_Children.contains(entry) ? entry : nullptr;
 }
 
 QList<Item*> CPage4::checkedEntries() const
 {
     QList<Item*> entries;
+    if (!m_CurrentItem)
+        return entries;
+    // Rows are matched against the folder's entries before use: a stored
+    // pointer is never followed unless its entry still exists.
+    QSet<const Item*> shown;
+    shown.reserve(m_CurrentItem->m_Children.size());
+    for (const Item* child : m_CurrentItem->m_Children)
+        shown.insert(child);
     for (int row = 0; row < m_List->rowCount(); ++row) {
         QTableWidgetItem* cell = m_List->item(row, 0);
-        if (cell && cell->data(Qt::CheckStateRole).toInt() == Qt::Checked && entryOfRow(row))
-            entries.append(entryOfRow(row));
+        if (!cell || cell->data(Qt::CheckStateRole).toInt() != Qt::Checked)
+            continue;
+        Item* entry = Item::FromVariant(cell->data(EntryRole));
+        if (shown.contains(entry))
+            entries.append(entry);
     }
     return entries;
 }

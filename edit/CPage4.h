@@ -86,6 +86,9 @@ private slots:
     void OnListingEnded();
 
 private:
+    // Where a table row keeps the entry it shows.
+    static constexpr int EntryRole = Qt::UserRole + 1;
+
     void buildForm();
     void connectForm();
     void fillMenu();

@@ -51,7 +51,7 @@ void CPage4::appendAddedRow(const Item& entry)
                                    : new QTableWidgetItem(Util::GetExtensionIcon(name), name);
     if (entry.m_IsDir)
         nameCell->setData(Qt::UserRole, 1);
-    nameCell->setData(Qt::UserRole + 1, Item::ToVariant(m_Tree.GetItem(entry.m_Path)));
+    nameCell->setData(EntryRole, Item::ToVariant(m_Tree.GetItem(entry.m_Path)));
     m_List->setItem(row, 0, nameCell);
     m_List->setItem(row, 1, new QTableWidgetItem(entry.m_IsDir ? QString()
                                                                : Util::SizeToString(entry.m_Size.toLongLong())));
@@ -236,7 +236,7 @@ void CPage4::OnRename()
     SubtreePaths::follow(entry);
     AddFileOpTasks(workFolder() + oldPath, workFolder() + entry->m_Path, CFileCopy::Rename);
     for (int row = 0; row < m_List->rowCount(); ++row) {
-        if (entryOfRow(row) == entry)
+        if (Item::FromVariant(m_List->item(row, 0)->data(EntryRole)) == entry)
             m_List->item(row, 0)->setText(name);
     }
     if (QTreeWidgetItem* node = entry->m_IsDir ? treeItemOf(entry) : nullptr)

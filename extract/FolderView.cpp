@@ -58,36 +58,50 @@ void FolderView::SelectFolderRow(QTreeWidget* tree, Item* folder)
 
 void FolderView::FillTable(QTableWidget* table, const Item* folder)
 {
+    QList<const Item*> entries;
+    if (folder) {
+        entries.reserve(folder->m_Children.size());
+        for (const Item* child : folder->m_Children)
+            entries.append(child);
+    }
+    FillRows(table, entries, QString("Folder"));
+}
+
+void FolderView::FillRows(QTableWidget* table, const QList<const Item*>& entries, const QString& folderType,
+                          int entryRole)
+{
     table->setRowCount(0);
-    if (!folder || folder->m_Children.isEmpty())
+    if (entries.isEmpty())
         return;
     const bool updates = table->updatesEnabled();
     table->setUpdatesEnabled(false);
-    table->setRowCount(folder->m_Children.size());
+    table->setRowCount(entries.size());
     {
         // One change notice for the whole table instead of one per cell:
         // the view has nothing to redraw before the last cell is in.
         const QSignalBlocker quiet(table->model());
         int row = 0;
-        for (const Item* child : folder->m_Children)
-            FillRow(table, row++, *child);
+        for (const Item* entry : entries)
+            FillRow(table, row++, *entry, folderType, entryRole);
     }
     QAbstractItemModel* model = table->model();
     emit model->dataChanged(model->index(0, 0), model->index(table->rowCount() - 1, table->columnCount() - 1));
     table->setUpdatesEnabled(updates);
 }
 
-void FolderView::FillRow(QTableWidget* table, int row, const Item& child)
+void FolderView::FillRow(QTableWidget* table, int row, const Item& entry, const QString& folderType, int entryRole)
 {
-    const QString name = child.GetName();
-    auto* nameCell = new QTableWidgetItem(child.m_IsDir ? FolderIcon() : Util::GetExtensionIcon(name), name);
+    const QString name = entry.GetName();
+    auto* nameCell = new QTableWidgetItem(entry.m_IsDir ? FolderIcon() : Util::GetExtensionIcon(name), name);
     nameCell->setCheckState(Qt::Unchecked);
-    if (child.m_IsDir)
+    if (entry.m_IsDir)
         nameCell->setData(Qt::UserRole, 1);
+    if (entryRole >= 0)
+        nameCell->setData(entryRole, Item::ToVariant(const_cast<Item*>(&entry)));
     table->setItem(row, 0, nameCell);
-    table->setItem(row, 1, new QTableWidgetItem(child.m_IsDir ? QString() : Util::SizeToString(SizeValue(child.m_Size))));
-    table->setItem(row, 2, new QTableWidgetItem(child.m_IsDir ? QString("Folder") : Util::GetExtensionString(name)));
-    table->setItem(row, 3, new QTableWidgetItem(child.m_Time));
+    table->setItem(row, 1, new QTableWidgetItem(entry.m_IsDir ? QString() : Util::SizeToString(SizeValue(entry.m_Size))));
+    table->setItem(row, 2, new QTableWidgetItem(entry.m_IsDir ? folderType : Util::GetExtensionString(name)));
+    table->setItem(row, 3, new QTableWidgetItem(entry.m_Time));
 }
 
 QList<int> FolderView::CheckedRows(const QTableWidget* table)

@@ -32,6 +32,10 @@ public:
     // Fills the table with folder's entries, every row unchecked; empty
     // table for a missing folder.
     static void FillTable(QTableWidget* table, const Item* folder);
+    // One unchecked row per entry, in order; folder rows read folderType.
+    // With entryRole, each row's column 0 carries its entry's Item* there.
+    static void FillRows(QTableWidget* table, const QList<const Item*>& entries, const QString& folderType,
+                         int entryRole = -1);
     static QList<int> CheckedRows(const QTableWidget* table);
     static void SetAllChecked(QTableWidget* table, bool checked);
     // Checked becomes unchecked and unchecked checked; other states stay.
@@ -42,5 +46,5 @@ public:
     static QIcon FolderIcon();
 
 private:
-    static void FillRow(QTableWidget* table, int row, const Item& child);
+    static void FillRow(QTableWidget* table, int row, const Item& entry, const QString& folderType, int entryRole);
 };

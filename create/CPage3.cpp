@@ -6,6 +6,7 @@
 #include "create/MkisofsProgress.h"
 #include "services/CRunCommandThread.h"
 #include "services/CFileCopy.h"
+#include "services/EventWait.h"
 #include "services/Util.h"
 #include "widgets/CImageButton.h"
 #include "widgets/CMyTreeWidget.h"
@@ -14,8 +15,6 @@
 #include <QCursor>
 #include <QDir>
 #include <QEvent>
-#include <QEventLoop>
-#include <QTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -331,9 +330,7 @@ bool CPage3::waitForStaging()
     while (m_FileCopy->IsBusy() && !m_StopRequested) {
         const qint64 left = m_FileCopy->GetLeftTaskBytes();
         m_ProgressDialog->SetValue(int(qBound<qint64>(0, total - left, total) / 1024));
-        QEventLoop loop;
-        QTimer::singleShot(100, &loop, &QEventLoop::quit);
-        loop.exec();
+        EventWait::upTo(100, [this] { return !m_FileCopy->IsBusy() || m_StopRequested; });
         Util::WriteLog(QString("CPage3::OnCreate total %1 left %2").arg(total).arg(left));
     }
     m_Waiting = false;

@@ -237,8 +237,8 @@ void CPage4::RefreshTable()
         return;
     }
     const QString filter = m_Search->text().trimmed();
-    QList<const Item*> shown;
-    for (const Item* child : m_CurrentItem->m_Children) {
+    QList<Item*> shown;
+    for (Item* child : m_CurrentItem->m_Children) {
         if (child->GetName().contains(filter, Qt::CaseInsensitive))
             shown.append(child);
     }

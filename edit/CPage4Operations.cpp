@@ -1,7 +1,7 @@
 // The Edit page's changes to the loaded image: Add, Export, Rename, Delete.
 #include "edit/CPage4.h"
 
-#include "edit/EventWait.h"
+#include "services/EventWait.h"
 #include "edit/SubtreePaths.h"
 #include "edit/WorkPath.h"
 #include "services/CFileCopy.h"
@@ -171,12 +171,11 @@ void CPage4::OnExport()
     if (target.isEmpty())
         return;
     m_bStop = false;
-    const bool unpacking = isExtracting();
     // Renames and removals queued earlier must be done before copying out.
     bool ready = waitForExtraction();
     // An extraction that failed meanwhile has shown why; the working copies
     // of the image's entries lack files.
-    if (unpacking && m_ExtractFailed && takesFromImage(entries))
+    if (m_ExtractFailed && takesFromImage(entries))
         ready = false;
     if (ready) {
         m_ProgressDialog->show();

@@ -58,16 +58,16 @@ void FolderView::SelectFolderRow(QTreeWidget* tree, Item* folder)
 
 void FolderView::FillTable(QTableWidget* table, const Item* folder)
 {
-    QList<const Item*> entries;
+    QList<Item*> entries;
     if (folder) {
         entries.reserve(folder->m_Children.size());
-        for (const Item* child : folder->m_Children)
+        for (Item* child : folder->m_Children)
             entries.append(child);
     }
     FillRows(table, entries, QString("Folder"));
 }
 
-void FolderView::FillRows(QTableWidget* table, const QList<const Item*>& entries, const QString& folderType,
+void FolderView::FillRows(QTableWidget* table, const QList<Item*>& entries, const QString& folderType,
                           int entryRole)
 {
     table->setRowCount(0);
@@ -81,23 +81,24 @@ void FolderView::FillRows(QTableWidget* table, const QList<const Item*>& entries
         // the view has nothing to redraw before the last cell is in.
         const QSignalBlocker quiet(table->model());
         int row = 0;
-        for (const Item* entry : entries)
-            FillRow(table, row++, *entry, folderType, entryRole);
+        for (Item* entry : entries)
+            FillRow(table, row++, entry, folderType, entryRole);
     }
     QAbstractItemModel* model = table->model();
     emit model->dataChanged(model->index(0, 0), model->index(table->rowCount() - 1, table->columnCount() - 1));
     table->setUpdatesEnabled(updates);
 }
 
-void FolderView::FillRow(QTableWidget* table, int row, const Item& entry, const QString& folderType, int entryRole)
+void FolderView::FillRow(QTableWidget* table, int row, Item* item, const QString& folderType, int entryRole)
 {
+    const Item& entry = *item;
     const QString name = entry.GetName();
     auto* nameCell = new QTableWidgetItem(entry.m_IsDir ? FolderIcon() : Util::GetExtensionIcon(name), name);
     nameCell->setCheckState(Qt::Unchecked);
     if (entry.m_IsDir)
         nameCell->setData(Qt::UserRole, 1);
     if (entryRole >= 0)
-        nameCell->setData(entryRole, Item::ToVariant(const_cast<Item*>(&entry)));
+        nameCell->setData(entryRole, Item::ToVariant(item));
     table->setItem(row, 0, nameCell);
     table->setItem(row, 1, new QTableWidgetItem(entry.m_IsDir ? QString() : Util::SizeToString(SizeValue(entry.m_Size))));
     table->setItem(row, 2, new QTableWidgetItem(entry.m_IsDir ? folderType : Util::GetExtensionString(name)));

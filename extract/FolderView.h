@@ -34,7 +34,7 @@ public:
     static void FillTable(QTableWidget* table, const Item* folder);
     // One unchecked row per entry, in order; folder rows read folderType.
     // With entryRole, each row's column 0 carries its entry's Item* there.
-    static void FillRows(QTableWidget* table, const QList<const Item*>& entries, const QString& folderType,
+    static void FillRows(QTableWidget* table, const QList<Item*>& entries, const QString& folderType,
                          int entryRole = -1);
     static QList<int> CheckedRows(const QTableWidget* table);
     static void SetAllChecked(QTableWidget* table, bool checked);
@@ -46,5 +46,5 @@ public:
     static QIcon FolderIcon();
 
 private:
-    static void FillRow(QTableWidget* table, int row, const Item& entry, const QString& folderType, int entryRole);
+    static void FillRow(QTableWidget* table, int row, Item* item, const QString& folderType, int entryRole);
 };

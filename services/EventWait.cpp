@@ -1,4 +1,4 @@
-#include "edit/EventWait.h"
+#include "services/EventWait.h"
 
 #include <QEventLoop>
 #include <QTimer>

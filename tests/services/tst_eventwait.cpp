@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "edit/EventWait.h"
+#include "services/EventWait.h"
 
 #include <QTimer>
 
@@ -9,7 +9,7 @@ class TestEventWait : public QObject
     Q_OBJECT
 
 private slots:
-    // The Edit page's waits end when the extraction or the copier ends, not
+    // The pages' waits end when the extraction or the copier ends, not
     // at the next tick: a wait with a deadline far off ends with the event
     // that makes its condition true (else this test runs into its time-out).
     void endsWhenAnEventMakesTheConditionTrue()

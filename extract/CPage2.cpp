@@ -101,10 +101,17 @@ QTreeWidgetItem* CPage2::GetTreeWidgetItemByData(QTreeWidgetItem* node, Item* it
 void CPage2::OnLoadISO()
 {
     const QString path = Util::GetOpenFileDialog(this, "ISO Files(*.ISO)");
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
+    if (!path.isEmpty())
+        OpenImage(path);
+}
+
+bool CPage2::OpenImage(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
     m_IsoPath = path;
     StartListing(path);
+    return true;
 }
 
 void CPage2::StartListing(const QString& isoPath)

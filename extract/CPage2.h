@@ -33,6 +33,10 @@ public:
     // The row below node (node itself first) that carries item.
     static QTreeWidgetItem* GetTreeWidgetItemByData(QTreeWidgetItem* node, Item* item);
 
+    // Lists the image at path; false, with nothing changed, when there is
+    // no such file.
+    bool OpenImage(const QString& path);
+
     // For tests and the screenshot tool.
     CTree& tree() { return m_Tree; }
     Item* currentItem() const { return m_CurrentItem; }

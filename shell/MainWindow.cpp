@@ -3,6 +3,7 @@
 #include "create/CPage3.h"
 #include "edit/CPage4.h"
 #include "extract/CPage2.h"
+#include "services/Util.h"
 #include "shell/Languages.h"
 #include "widgets/CAboutusDialog.h"
 #include "widgets/CImageButton.h"
@@ -154,6 +155,14 @@ void MainWindow::onExtract()
 {
     auto* page = new CPage2;
     showPage(page, QPoint(1, 107), [page] { page->InitializeUI(); });
+}
+
+void MainWindow::openImage(const QString& path)
+{
+    onExtract();
+    auto* page = static_cast<CPage2*>(m_CurrentPage);
+    if (!page->OpenImage(path))
+        Util::ShowError(tr("The file %1 does not exist. Choose an ISO image with Load ISO.").arg(path));
 }
 
 void MainWindow::onCreate()

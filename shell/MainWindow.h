@@ -19,6 +19,9 @@ public:
     ~MainWindow() override;
 
     void setUpTranslataion();
+    // Opens the Extract page with the image at path listed, as for an image
+    // opened with the application; a missing file is reported there.
+    void openImage(const QString& path);
     // The page shown last, for tests and the screenshot tool.
     ImageDialog* currentPage() const { return m_CurrentPage; }
 

@@ -1,11 +1,13 @@
 #include "services/Util.h"
 #include "shell/AppResources.h"
+#include "shell/CommandLineImage.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QTextCodec>
+#include <QTimer>
 #include <QTranslator>
 #include <sys/stat.h>
 
@@ -14,6 +16,8 @@ int main(int argc, char* argv[])
     umask(0);
     AppResources::init();
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its desktop entry.
+    QGuiApplication::setDesktopFileName("app.quillmere.Quillmere");
     qDebug() << "application data folder" << Util::GetTempDir();
     if (Startup::isOnDiskImage(Util::GetCurrentExePath())) {
         Util::ShowError(QObject::tr("Please drag the icon to Application folder first!"));
@@ -28,5 +32,8 @@ int main(int argc, char* argv[])
     QApplication::installTranslator(&translator);
     MainWindow window;
     window.show();
+    const QString image = CommandLineImage::fromArguments(app.arguments());
+    if (!image.isEmpty())
+        QTimer::singleShot(0, &window, [&window, image] { window.openImage(image); });
     return app.exec();
 }

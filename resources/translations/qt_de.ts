@@ -614,6 +614,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>Die Datei %1 existiert nicht. Wählen Sie mit „ISO laden“ ein ISO-Image.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -614,6 +614,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>Le fichier %1 n’existe pas. Choisissez une image ISO avec «&#xa0;Charger ISO&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -613,6 +613,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>ファイル %1 は存在しません。「ISO を開く」で ISO イメージを選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -614,6 +614,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>Het bestand %1 bestaat niet. Kies een ISO-image met ‘ISO laden’.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

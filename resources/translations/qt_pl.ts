@@ -615,6 +615,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>Plik %1 nie istnieje. Wybierz obraz ISO przyciskiem „Wczytaj ISO”.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -614,6 +614,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>Filen %1 finns inte. Välj en ISO-avbildning med ”Läs in ISO”.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

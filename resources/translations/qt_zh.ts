@@ -613,6 +613,10 @@
         <source>https://quillmere.app/help</source>
         <translation>https://quillmere.app/help</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
+        <translation>文件 %1 不存在。请用“加载 ISO”选择一个 ISO 镜像。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

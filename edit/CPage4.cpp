@@ -1,8 +1,8 @@
 #include "edit/CPage4.h"
 
-#include "edit/ExtractProgress.h"
 #include "edit/WorkPath.h"
 #include "extract/FolderView.h"
+#include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/CFileCopy.h"
 #include "services/CRunCommandThread.h"
@@ -141,6 +141,7 @@ void CPage4::startListing()
 void CPage4::startExtraction()
 {
     m_ExtractProgress = 0;
+    m_ExtractErrors.clear();
     m_ExtractThread = new CRunCommandThread(nullptr);
     connect(m_ExtractThread, &CRunCommandThread::standoutputline, this, &CPage4::OnExtractOutput);
     connect(m_ExtractThread, &CRunCommandThread::sigfinished, this, &CPage4::OnExtractFinished);
@@ -348,10 +349,11 @@ void CPage4::OnExtractOutput(QString line)
 {
     if (sender() != m_ExtractThread)
         return;
-    const int percent = ExtractProgress::parse(line);
-    if (percent < 0)
+    m_ExtractErrors << ArchiveProgress::errorLines(line);
+    ArchiveProgress::Report report;
+    if (!ArchiveProgress::lastReport(line, &report))
         return;
-    m_ExtractProgress = percent;
+    m_ExtractProgress = report.percent;
     qDebug() << "m_ExtractProgress:" << m_ExtractProgress;
 }
 
@@ -360,8 +362,7 @@ void CPage4::OnExtractFinished()
     if (sender() != m_ExtractThread)
         return;
     const RunResult result = m_ExtractThread->result();
-    // 7z's exit code 1 stands for warnings only; the files were written.
-    m_ExtractFailed = !result.started || result.crashed || result.exitCode >= 2;
+    m_ExtractFailed = !ArchiveTool::extractionSucceeded(result, m_ExtractErrors);
     if (m_Boot.hasCatalog())
         m_FileCopy->AddTask(workFolder() + kBootPseudoFolder, QString(), CFileCopy::Delete);
     for (const FileOp& op : m_PendingOps)
@@ -373,8 +374,14 @@ void CPage4::OnExtractFinished()
     if (m_ExtractFailed)
         Util::ShowError(tr("The image could not be unpacked completely (%1). Saving it now would leave "
                            "files out; please load the image again or check the free disk space.")
-                            .arg(result.errorString.isEmpty() ? tr("the archive tool reported an error")
-                                                              : result.errorString));
+                            .arg(unpackingFailure(result)));
+}
+
+QString CPage4::unpackingFailure(const RunResult& result) const
+{
+    if (!m_ExtractErrors.isEmpty())
+        return m_ExtractErrors.first();
+    return result.errorString.isEmpty() ? tr("the archive tool reported an error") : result.errorString;
 }
 
 void CPage4::AddFileOpTasks(QString src, QString dst, int type)

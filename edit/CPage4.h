@@ -22,6 +22,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class SCheckBoxHeaderView;
 class WorkFolder;
+struct RunResult;
 
 // The Edit page: loads an image (listing it into m_Tree while unpacking it
 // into the page's own working folder), lets the user add, export, rename
@@ -95,6 +96,7 @@ private:
     void startListing();
     void startExtraction();
     void stopExtraction();
+    QString unpackingFailure(const RunResult& result) const;
     void dropBootPseudoFolder();
     QList<Item*> checkedEntries() const;
     Item* entryOfRow(int row) const;
@@ -117,6 +119,7 @@ private:
     CRunCommandThread* m_CreateThread = nullptr;
     QList<FileOp> m_PendingOps;
     int m_ExtractProgress = 0;
+    QStringList m_ExtractErrors;
     bool m_ExtractFailed = false;
     bool m_bStop = false;
     bool m_Exporting = false;

@@ -4,9 +4,9 @@
 #include "extract/ExtractOutcome.h"
 #include "extract/ExtractPageForm.h"
 #include "extract/ExtractPlacer.h"
-#include "extract/ExtractProgress.h"
 #include "extract/FolderView.h"
 #include "extract/ListingFailure.h"
+#include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/CRunCommandThread.h"
 #include "services/Util.h"
@@ -343,14 +343,15 @@ void CPage2::OnExtractOutput(QString line)
     if (sender() && sender() != m_ExtractThread)
         return;
     Util::WriteLog("CPage2::OnExtractOutput" + line);
-    m_ExtractErrors << ExtractProgress::ToolErrors(line);
-    ExtractProgress::Update update;
-    if (!ExtractProgress::Parse(line, &update))
+    m_ExtractErrors << ArchiveProgress::errorLines(line);
+    ArchiveProgress::Report report;
+    if (!ArchiveProgress::lastReport(line, &report))
         return;
-    m_ProgressDialog->SetValue(update.value);
-    m_ProgressDialog->SetText(tr("Extracting files: ") + update.entry);
-    if (update.value > 99)
+    m_ProgressDialog->SetValue(report.percent);
+    if (report.percent > 99)
         m_ProgressDialog->SetText(tr("Copying files! Please wait a few seconds.."));
+    else if (!report.entry.isEmpty())
+        m_ProgressDialog->SetText(tr("Extracting files: ") + report.entry);
 }
 
 void CPage2::OnExtractFinished()
@@ -361,7 +362,7 @@ void CPage2::OnExtractFinished()
     m_ExtractThread->release();
     m_ExtractThread = nullptr;
 
-    if (!ExtractOutcome::ToolSucceeded(result, m_ExtractErrors)) {
+    if (!ArchiveTool::extractionSucceeded(result, m_ExtractErrors)) {
         // Keep whatever the tool wrote: it may be all the user gets.
         const bool kept = !QDir(m_StagingDir).isEmpty();
         if (!kept)

@@ -7,22 +7,12 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return tr(text);
-}
-
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
 
 } // namespace
-
-bool ExtractOutcome::ToolSucceeded(const RunResult& run, const QStringList& toolErrors)
-{
-    return run.succeeded() && toolErrors.isEmpty();
-}
 
 QString ExtractOutcome::ToolFailure(const RunResult& run, const QStringList& toolErrors, const QString& isoPath,
                                     const QString& keptIn)

@@ -8,15 +8,13 @@
 
 class ExtractPlacer;
 
-// Judges an extraction run by the tool's end and its own error lines, and
-// words what went wrong.
+// Words what went wrong in an extraction run (ArchiveTool judges it).
 // Its texts are shown by the Extract page and translated there.
 class ExtractOutcome
 {
     Q_DECLARE_TR_FUNCTIONS(CPage2)
 
 public:
-    static bool ToolSucceeded(const RunResult& run, const QStringList& toolErrors);
     // keptIn: the folder that holds what was extracted, or empty when
     // nothing was kept.
     static QString ToolFailure(const RunResult& run, const QStringList& toolErrors, const QString& isoPath,

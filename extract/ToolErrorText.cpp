@@ -1,13 +1,12 @@
 #include "extract/ToolErrorText.h"
 
-#include "extract/ExtractProgress.h"
-
+#include "services/ArchiveProgress.h"
 
 QString ToolErrorText::Summary(const QStringList& errors, int shown)
 {
     QStringList lines;
     for (const QString& error : errors.mid(0, shown))
-        lines << ExtractProgress::StripControl(error);
+        lines << ArchiveProgress::displayText(error);
     if (errors.size() > shown)
         lines << tr("(and %n more)", "", errors.size() - shown);
     return lines.join("\n");

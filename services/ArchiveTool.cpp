@@ -48,3 +48,13 @@ QStringList ArchiveTool::redrawParts(const QString& line)
     }
     return parts;
 }
+
+// 7z ends an extraction with 0 when every entry was written, also when it
+// warns about the image itself (data after its end, measured with 7-Zip
+// 26.02); 1 means non-fatal errors, after which entries may be missing,
+// and 2 or more a failure. So only 0 counts: accepting 1 could announce an
+// incomplete extraction, or save an image that lacks files, as a success.
+bool ArchiveTool::extractionSucceeded(const RunResult& run, const QStringList& errorLines)
+{
+    return run.succeeded() && errorLines.isEmpty();
+}

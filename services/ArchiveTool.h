@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/RunResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,4 +32,9 @@ public:
     // backspaces, blank parts left out: each part reads like a line of its
     // own, e.g. " 71% 3 - sub/huge.bin".
     static QStringList redrawParts(const QString& line);
+
+    // Whether an extraction wrote every entry: the tool ran to its end
+    // with exit code 0 and reported no error (errorLines as
+    // ArchiveProgress::errorLines collects them).
+    static bool extractionSucceeded(const RunResult& run, const QStringList& errorLines);
 };

@@ -1,6 +1,5 @@
 #include "support/TestSupport.h"
 
-#include "edit/ExtractProgress.h"
 #include "edit/SubtreePaths.h"
 #include "edit/WorkPath.h"
 #include "model/CTree.h"
@@ -25,17 +24,6 @@ private slots:
         QVERIFY(!WorkPath::isValidName("."));
         QCOMPARE(WorkPath::resolve("/w/", "a/b"), QString("/w/a/b"));
         QVERIFY(WorkPath::resolve("/w/", "a/../../b").isEmpty());
-    }
-
-    void extractionPercentages()
-    {
-        QCOMPARE(ExtractProgress::parse("  7% 3 - sub/file.bin"), 7);
-        QCOMPARE(ExtractProgress::parse("% 3 - sub/file.bin"), -1);
-        QCOMPARE(ExtractProgress::parse("Extracting  file.bin"), -1);
-        // 7z redraws with backspaces: the last percentage is the current one.
-        QCOMPARE(ExtractProgress::parse("  0%\b\b\b\b    \b\b\b\b 71% 3 - sub/huge.bin\b\b\b"), 71);
-        QCOMPARE(ExtractProgress::parse("100% 12"), 100);
-        QCOMPARE(ExtractProgress::parse("file 2500% done"), -1);
     }
 
     void renamedFolderCarriesItsEntries()

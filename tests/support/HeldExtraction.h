@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArchiveToolStandIn.h"
+
 #include <QString>
 
 // Stands a 7z in for the application folder's own that holds every
@@ -36,7 +38,6 @@ public:
 
 private:
     QString gateFile(Gate gate, const QString& state) const;
-    QString tool() const;
 
-    QString m_Gates;
+    ArchiveToolStandIn m_StandIn;
 };

@@ -6,7 +6,7 @@
 #include "support/TestSupport.h"
 
 #include "create/CPage3.h"
-#include "create/MkisofsArgs.h"
+#include "services/MkisofsArgs.h"
 #include "services/CFileCopy.h"
 
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "support/TestSupport.h"
 
 #include "edit/CPage4.h"
-#include "extract/FolderView.h"
+#include "widgets/FolderView.h"
 #include "support/EditPageDriver.h"
 #include "model/ListingReader.h"
 #include "services/ArchiveTool.h"

@@ -3,11 +3,27 @@
 #   - No two headers define a class or struct of the same name: the library
 #     would hold two definitions of one class, and which one the linker
 #     keeps is chance.
+#   - A folder includes only its own files and those of the folders below
+#     it: services/, then model/, then widgets/, then the feature pages
+#     (none of which includes another), then shell/ over all of them.
 # Usage: cmake -DSOURCE_DIR=<tree> -DSTAMP=<file> -P SourceChecks.cmake
+
+cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE "${STAMP}")
 
-set(library_folders widgets services model extract create burn edit copydisk shell)
+set(feature_folders extract create burn edit copydisk)
+set(library_folders services model widgets ${feature_folders} shell)
+# Folders of the tree that the library never includes.
+set(other_folders platform tools tests bench resources)
+
+set(may_include_services "")
+set(may_include_model services)
+set(may_include_widgets services model)
+foreach(folder IN LISTS feature_folders)
+  set(may_include_${folder} services model widgets)
+endforeach()
+set(may_include_shell services model widgets ${feature_folders})
 
 # The lines of a file as a list; the characters that a CMake list treats
 # specially stand as <semicolon>, <lb>, <rb> and <bs>.
@@ -39,6 +55,25 @@ foreach(folder IN LISTS library_folders)
         string(APPEND failures "  class ${name} is defined in ${defined_in_${name}} and in ${header}\n")
       else()
         set(defined_in_${name} "${header}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+foreach(folder IN LISTS library_folders)
+  file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    read_lines("${SOURCE_DIR}/${source}" lines)
+    foreach(line IN LISTS lines)
+      if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/")
+        continue()
+      endif()
+      set(included "${CMAKE_MATCH_1}")
+      if(included STREQUAL folder OR included IN_LIST may_include_${folder})
+        continue()
+      endif()
+      if(included IN_LIST library_folders OR included IN_LIST other_folders)
+        string(APPEND failures "  ${source} includes a file of ${included}/: ${line}\n")
       endif()
     endforeach()
   endforeach()

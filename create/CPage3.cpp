@@ -2,8 +2,8 @@
 
 #include "create/CollectionRows.h"
 #include "create/CreateChecks.h"
-#include "create/MkisofsFailure.h"
-#include "create/MkisofsProgress.h"
+#include "services/MkisofsFailure.h"
+#include "services/MkisofsProgress.h"
 #include "services/CRunCommandThread.h"
 #include "services/CFileCopy.h"
 #include "services/EventWait.h"

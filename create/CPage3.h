@@ -1,7 +1,7 @@
 #pragma once
 
 #include "create/CPage3Form.h"
-#include "create/MkisofsArgs.h"
+#include "services/MkisofsArgs.h"
 #include "create/PartialImage.h"
 #include "model/CTree.h"
 #include "services/WorkFolder.h"

@@ -1,7 +1,7 @@
 #include "edit/CPage4.h"
 
 #include "edit/WorkPath.h"
-#include "extract/FolderView.h"
+#include "widgets/FolderView.h"
 #include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/CFileCopy.h"

@@ -11,7 +11,7 @@
 
 #include <QDebug>
 #include <QDir>
-#include "extract/FolderView.h"
+#include "widgets/FolderView.h"
 #include <QFileInfo>
 #include <QTableWidget>
 #include <QTreeWidget>

@@ -2,8 +2,9 @@
 // mkisofs over the working folder with every boot entry of the loaded image.
 #include "edit/CPage4.h"
 
-#include "create/MkisofsFailure.h"
-#include "create/MkisofsProgress.h"
+#include "services/MkisofsArgs.h"
+#include "services/MkisofsFailure.h"
+#include "services/MkisofsProgress.h"
 #include "services/CFileCopy.h"
 #include "services/CRunCommandThread.h"
 #include "services/Util.h"
@@ -76,7 +77,7 @@ void CPage4::runSave(const QString& output)
     m_CreateThread = new CRunCommandThread(nullptr);
     connect(m_CreateThread, &CRunCommandThread::standoutputline, this, &CPage4::OnCreateOutput);
     connect(m_CreateThread, &CRunCommandThread::sigfinished, this, &CPage4::OnCreateFinished);
-    m_CreateThread->SetRunCmd(Util::GetCurrentExePath() + "/cdrtools/mkisofs", m_SaveArguments);
+    m_CreateThread->SetRunCmd(MkisofsArgs::program(), m_SaveArguments);
     m_CreateThread->start();
 }
 

@@ -4,7 +4,7 @@
 #include "extract/ExtractOutcome.h"
 #include "extract/ExtractPageForm.h"
 #include "extract/ExtractPlacer.h"
-#include "extract/FolderView.h"
+#include "widgets/FolderView.h"
 #include "extract/ListingFailure.h"
 #include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"

@@ -1,4 +1,4 @@
-#include "create/MkisofsArgs.h"
+#include "services/MkisofsArgs.h"
 
 #include "services/Util.h"
 

@@ -3,12 +3,15 @@
 #include <QString>
 #include <QStringList>
 
-// The mkisofs command lines of the three image types the Create page makes.
+// The image authoring program (mkisofs): where it lies, and the command
+// lines of the three image types the Create page makes (the Edit page's
+// save builds its own, SaveArguments).
 class MkisofsArgs
 {
 public:
     enum class ImageType { Joliet, Iso9660, Udf };
 
+    // The application folder followed by "/cdrtools/mkisofs".
     static QString program();
     static QString typeFlag(ImageType type);
     // stagingFolder is the folder the image is made from, without a

@@ -1,6 +1,6 @@
-#include "create/MkisofsFailure.h"
+#include "services/MkisofsFailure.h"
 
-#include "create/MkisofsProgress.h"
+#include "services/MkisofsProgress.h"
 
 #include <QRegularExpression>
 

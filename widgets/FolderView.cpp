@@ -1,4 +1,4 @@
-#include "extract/FolderView.h"
+#include "widgets/FolderView.h"
 
 #include "model/Item.h"
 #include "services/Util.h"

@@ -1,4 +1,4 @@
-#include "create/MkisofsProgress.h"
+#include "services/MkisofsProgress.h"
 
 #include <cmath>
 

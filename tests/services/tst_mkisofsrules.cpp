@@ -1,9 +1,9 @@
 #include "support/TestSupport.h"
 
 #include "create/CreateChecks.h"
-#include "create/MkisofsArgs.h"
-#include "create/MkisofsFailure.h"
-#include "create/MkisofsProgress.h"
+#include "services/MkisofsArgs.h"
+#include "services/MkisofsFailure.h"
+#include "services/MkisofsProgress.h"
 #include "create/PartialImage.h"
 #include "model/CTree.h"
 #include "services/Util.h"

@@ -65,9 +65,11 @@ QByteArray runTool(const QString& program, const QStringList& arguments, int* ex
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
-    process.waitForFinished(timeoutMs);
+    const bool finished = process.waitForFinished(timeoutMs);
+    // A program that did not start, crashed or ran too long reports -1,
+    // never the 0 that QProcess keeps for a process that never ran.
     if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        *exitCode = finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return process.readAll();
 }
 

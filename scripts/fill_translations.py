@@ -9,8 +9,9 @@ language in Qt's order (Russian: 1, 2-4, 5+).
 "contexts" holds translations that apply to one class only and win over "texts".
 A file without a "texts" key is read as a plain map of source text to translation.
 
-The catalogue's language comes from its name (qt_<code>.ts). English entries always
-get their source text. The files are edited in place, entry by entry, so that the
+The catalogue's language comes from its name (qt_<code>.ts). English entries get
+their source text, unless en.json corrects what users see (a misspelt source text
+that must stay as it is in the code). The files are edited in place, entry by entry, so that the
 layout lupdate wrote stays as it is. Entries still untranslated are listed.
 
 Usage: fill_translations.py [--dict FOLDER] [--overwrite] CATALOGUE.ts...
@@ -102,11 +103,11 @@ class Catalogue:
         self.warnings = []
 
     def wanted(self, context, source):
-        if self.language == "en":
-            return source
         in_context = self.contexts.get(context, {})
         if source in in_context:
             return in_context[source]
+        if self.language == "en":
+            return self.texts.get(source, source)
         return self.texts.get(source)
 
     def message(self, context, match):

@@ -9,26 +9,29 @@ int golbalLangue = 0;
 namespace {
 
 struct Row {
-    const char* menuText;
+    const char* ownName;
     const char* code;
     int number;
 };
 
 // Menu order; the numbers are QLocale::Language values except Dutch,
-// which is identified by the country of the Netherlands.
+// which is identified by the country of the Netherlands. Each language is
+// named in its own language and script, the same in every interface
+// language, so that a user who switched to a script they cannot read finds
+// their own language again: these names are not translated.
 const Row kRows[] = {
-    {QT_TRANSLATE_NOOP("MainWindow", "English"), "en", QLocale::English},
-    {QT_TRANSLATE_NOOP("MainWindow", "Chinese"), "zh", QLocale::Chinese},
-    {QT_TRANSLATE_NOOP("MainWindow", "Japanese"), "ja", QLocale::Japanese},
-    {QT_TRANSLATE_NOOP("MainWindow", "French"), "fr", QLocale::French},
-    {QT_TRANSLATE_NOOP("MainWindow", "German"), "de", QLocale::German},
-    {QT_TRANSLATE_NOOP("MainWindow", "Spanish"), "es", QLocale::Spanish},
-    {QT_TRANSLATE_NOOP("MainWindow", "Portugues"), "pt", QLocale::Portuguese},
-    {QT_TRANSLATE_NOOP("MainWindow", "Polish"), "pl", QLocale::Polish},
-    {QT_TRANSLATE_NOOP("MainWindow", "Italian"), "it", QLocale::Italian},
-    {QT_TRANSLATE_NOOP("MainWindow", "Russian"), "ru", QLocale::Russian},
-    {QT_TRANSLATE_NOOP("MainWindow", "Netherlands"), "nl", QLocale::Netherlands},
-    {QT_TRANSLATE_NOOP("MainWindow", "Swedish"), "sv", QLocale::Swedish},
+    {"English", "en", QLocale::English},
+    {"中文", "zh", QLocale::Chinese},
+    {"日本語", "ja", QLocale::Japanese},
+    {"Français", "fr", QLocale::French},
+    {"Deutsch", "de", QLocale::German},
+    {"Español", "es", QLocale::Spanish},
+    {"Português", "pt", QLocale::Portuguese},
+    {"Polski", "pl", QLocale::Polish},
+    {"Italiano", "it", QLocale::Italian},
+    {"Русский", "ru", QLocale::Russian},
+    {"Nederlands", "nl", QLocale::Netherlands},
+    {"Svenska", "sv", QLocale::Swedish},
 };
 const int kDutch = 10;
 
@@ -55,9 +58,18 @@ LanguageChoice Languages::menuEntry(int index)
     return choiceOf(kRows[qBound(0, index, count() - 1)]);
 }
 
-const char* Languages::menuText(int index)
+QString Languages::ownName(int index)
 {
-    return kRows[qBound(0, index, count() - 1)].menuText;
+    return QString::fromUtf8(kRows[qBound(0, index, count() - 1)].ownName);
+}
+
+int Languages::indexOf(int number)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (kRows[i].number == number)
+            return i;
+    }
+    return 0; // no language recognised at start-up: the English catalogue
 }
 
 LanguageChoice Languages::forLocale(const QLocale& locale)

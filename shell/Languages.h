@@ -21,7 +21,10 @@ public:
     // The menu's languages in menu order, for index 0 to count() - 1.
     static int count();
     static LanguageChoice menuEntry(int index);
-    static const char* menuText(int index);
+    // The menu entry's text: the language's name in that language.
+    static QString ownName(int index);
+    // The menu index of a golbalLangue value; English for 0 and unknown values.
+    static int indexOf(int number);
     // The catalogue file of a language: the application folder followed by
     // the choice's file. Tests may point the folder elsewhere.
     static QString cataloguePath(const LanguageChoice& choice);

@@ -9,6 +9,7 @@
 #include "widgets/CImageButton.h"
 #include "widgets/ImageDialog.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDebug>
 #include <QDesktopServices>
@@ -19,6 +20,17 @@
 namespace {
 // The current "Help" menu; every rebuild replaces it.
 QMenu* g_HelpMenu = nullptr;
+
+// Ticks the current language's entry in the menu's language submenu.
+void markCurrentLanguage()
+{
+    if (!g_HelpMenu || g_HelpMenu->actions().isEmpty() || !g_HelpMenu->actions().first()->menu())
+        return;
+    const QList<QAction*> entries = g_HelpMenu->actions().first()->menu()->actions();
+    const int current = Languages::indexOf(golbalLangue);
+    for (int i = 0; i < entries.size(); ++i)
+        entries[i]->setChecked(i == current);
+}
 }
 
 MainWindow::MainWindow(QWidget* parent) : CBaseMainWindow(parent)
@@ -102,11 +114,15 @@ void MainWindow::onMenu()
                                &MainWindow::onFrench, &MainWindow::onGerman, &MainWindow::onSpanish,
                                &MainWindow::onPortuguese, &MainWindow::onPolish, &MainWindow::onItalian,
                                &MainWindow::onRussian, &MainWindow::onNetherlands, &MainWindow::onSwitzerland};
+    auto* group = new QActionGroup(languages);
     for (int i = 0; i < Languages::count(); ++i) {
-        QAction* entry = languages->addAction(tr(Languages::menuText(i)));
+        QAction* entry = languages->addAction(Languages::ownName(i));
+        entry->setCheckable(true);
+        group->addAction(entry);
         connect(entry, &QAction::triggered, this, switches[i]);
     }
     g_HelpMenu->addMenu(languages);
+    markCurrentLanguage();
     QAction* help = g_HelpMenu->addAction(tr("Help(&H)"), this, &MainWindow::onHelp);
     help->setShortcut(QKeySequence(tr("CTRL+H")));
     QAction* about = g_HelpMenu->addAction(tr("About Us(&U)"), this, &MainWindow::aboutus);
@@ -182,7 +198,9 @@ void MainWindow::onCopy() {}
 
 void MainWindow::onHelp()
 {
-    QDesktopServices::openUrl(QUrl(tr("https://quillmere.app/help")));
+    const QString address = tr("https://quillmere.app/help");
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        Util::ShowError(tr("No web browser could be started. The help pages are at %1.").arg(address));
 }
 
 void MainWindow::aboutus()
@@ -208,6 +226,7 @@ void MainWindow::switchLanguage(int index)
     }
     setUpTranslataion();
     golbalLangue = choice.number;
+    markCurrentLanguage();
 }
 
 void MainWindow::onEnglish() { switchLanguage(0); }

@@ -1,6 +1,7 @@
 #include "widgets/CAboutusDialog.h"
 
 #include "widgets/CImageButton.h"
+#include "widgets/CommDialog.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -25,6 +26,7 @@ CAboutusDialog::CAboutusDialog(QWidget* parent) : ImageDialog(parent)
     m_First->setWordWrap(true);
     m_Rights = addLabel("label_rights", QRect(50, 215, 495, 30));
     m_Url = addLabel("label_url", QRect(50, 260, 495, 30));
+    m_Version = addLabel("label_version", QRect(50, 300, 495, 30));
     connect(m_Url, &QLabel::linkActivated, this, &CAboutusDialog::openUrl);
     retranslate();
 }
@@ -53,11 +55,18 @@ void CAboutusDialog::retranslate()
     m_Rights->setText(tr("<p>Copyright &copy; 2026 The Quillmere developers. All rights reserved.</p>"));
     const QString site = siteAddress();
     m_Url->setText(tr("Please visit offical site: ") + QString("<a href=\"%1\">%1</a>").arg(site));
+    m_Version->setText(tr("Version %1").arg(QStringLiteral(QUILLMERE_VERSION)));
 }
 
 void CAboutusDialog::openUrl(const QString& url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    if (QDesktopServices::openUrl(QUrl(url)))
+        return;
+    CommDialog message;
+    message.SetAllowWarp();
+    message.SetCancelHidden();
+    message.SetText(tr("No web browser could be started. The site is at %1.").arg(url));
+    message.exec();
 }
 
 void CAboutusDialog::changeEvent(QEvent* event)

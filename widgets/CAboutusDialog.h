@@ -29,4 +29,5 @@ private:
     QLabel* m_First = nullptr;
     QLabel* m_Rights = nullptr;
     QLabel* m_Url = nullptr;
+    QLabel* m_Version = nullptr;
 };

@@ -9,7 +9,6 @@ namespace {
 // Painting happens often; its diagnostics are off unless asked for with
 // QT_LOGGING_RULES="quillmere.header.debug=true".
 Q_LOGGING_CATEGORY(headerLog, "quillmere.header", QtWarningMsg)
-const int kToggleFromX = 27;
 }
 
 SCheckBoxHeaderView::SCheckBoxHeaderView(int checkColumn, Qt::Orientation orientation, QWidget* parent)
@@ -19,8 +18,9 @@ SCheckBoxHeaderView::SCheckBoxHeaderView(int checkColumn, Qt::Orientation orient
 
 void SCheckBoxHeaderView::mousePressEvent(QMouseEvent* event)
 {
-    const int x = event->pos().x();
-    if (visualIndexAt(x) == m_CheckColumn && x >= kToggleFromX) {
+    // The whole check-box section toggles, the box drawn at its left edge
+    // included.
+    if (visualIndexAt(event->pos().x()) == m_CheckColumn) {
         m_bChecked = !m_bChecked;
         updateSection(m_CheckColumn);
         emit checkStausChange(m_bChecked);

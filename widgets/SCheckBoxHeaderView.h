@@ -3,7 +3,8 @@
 #include <QHeaderView>
 
 // A table header whose check-box section ticks or unticks every row: a
-// press in that section from x 27 on flips the box and announces it.
+// press anywhere in that section, on the box or beside it, flips the box
+// and announces it.
 class SCheckBoxHeaderView : public QHeaderView
 {
     Q_OBJECT

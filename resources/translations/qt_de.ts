@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Besuchen Sie die offizielle Website: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Website finden Sie unter %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Bitte wählen Sie die Dateien oder Ordner aus, die Sie extrahieren möchten</translation>
+        <translation>Bitte wählen Sie die Dateien oder Ordner aus, die Sie extrahieren möchten.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Bitte wählen Sie einen Typ aus</translation>
+        <translation>Bitte wählen Sie einen Typ aus.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -404,7 +412,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Bitte wählen Sie zuerst eine Zeile in der Liste aus</translation>
+        <translation>Bitte wählen Sie zuerst eine Zeile in der Liste aus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinesisch</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Französisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portugiesisch</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polnisch</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italienisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Niederländisch</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Schwedisch</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Brennen</translation>
@@ -617,6 +577,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>Die Datei %1 existiert nicht. Wählen Sie mit „ISO laden“ ein ISO-Image.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Hilfe finden Sie unter %1.</translation>
     </message>
 </context>
 <context>

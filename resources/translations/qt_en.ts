@@ -17,7 +17,15 @@
     </message>
     <message>
         <source>Please visit offical site: </source>
-        <translation>Please visit offical site: </translation>
+        <translation>Please visit the official site: </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>No web browser could be started. The site is at %1.</translation>
     </message>
 </context>
 <context>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Please select the files or folders you want to extract</translation>
+        <translation>Please select the files or folders you want to extract.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -114,7 +122,7 @@
     </message>
     <message>
         <source>Copying files! Please wait a few seconds..</source>
-        <translation>Copying files! Please wait a few seconds..</translation>
+        <translation>Copying files. Please wait a few seconds...</translation>
     </message>
     <message>
         <source>Extract files successfully.</source>
@@ -225,7 +233,7 @@
     </message>
     <message>
         <source>ISO9660 Jolet</source>
-        <translation>ISO9660 Jolet</translation>
+        <translation>ISO9660 Joliet</translation>
     </message>
     <message>
         <source>ISO9660</source>
@@ -237,11 +245,11 @@
     </message>
     <message>
         <source>Max Size : 5 GB</source>
-        <translation>Max Size : 5 GB</translation>
+        <translation>Max Size: 5 GB</translation>
     </message>
     <message>
         <source>Total Size : 0 KB</source>
-        <translation>Total Size : 0 KB</translation>
+        <translation>Total Size: 0 KB</translation>
     </message>
     <message>
         <source>Total Size: </source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Please select one type</translation>
+        <translation>Please select one type.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -400,11 +408,11 @@
     </message>
     <message>
         <source>Export Successfully !</source>
-        <translation>Export Successfully !</translation>
+        <translation>Exported successfully!</translation>
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Please select one row in the table list first</translation>
+        <translation>Please select one row in the table list first.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>French</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>German</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanish</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portugues</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polish</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italian</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Netherlands</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Swedish</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Burn</translation>
@@ -618,12 +578,16 @@
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>The file %1 does not exist. Choose an ISO image with Load ISO.</translation>
     </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>No web browser could be started. The help pages are at %1.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Please drag the icon to Application folder first!</source>
-        <translation>Please drag the icon to Application folder first!</translation>
+        <translation>Please drag the icon to the Applications folder first!</translation>
     </message>
     <message>
         <source>All Files (*)</source>

@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Visite el sitio oficial: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>No se pudo iniciar ningún navegador web. El sitio está en %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Seleccione los archivos o carpetas que desea extraer</translation>
+        <translation>Seleccione los archivos o carpetas que desea extraer.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Seleccione un tipo</translation>
+        <translation>Seleccione un tipo.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -404,7 +412,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Primero seleccione una fila de la lista</translation>
+        <translation>Primero seleccione una fila de la lista.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chino</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francés</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Español</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portugués</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polaco</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Neerlandés</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Sueco</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Grabar</translation>
@@ -617,6 +577,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>El archivo %1 no existe. Elija una imagen ISO con «Cargar ISO».</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>No se pudo iniciar ningún navegador web. La ayuda está en %1.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Visitez le site officiel&#xa0;: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Aucun navigateur web n’a pu être lancé. Le site se trouve à l’adresse %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Veuillez sélectionner les fichiers ou dossiers à extraire</translation>
+        <translation>Veuillez sélectionner les fichiers ou dossiers à extraire.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Veuillez choisir un type</translation>
+        <translation>Veuillez choisir un type.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -404,7 +412,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Veuillez d’abord sélectionner une ligne de la liste</translation>
+        <translation>Veuillez d’abord sélectionner une ligne de la liste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinois</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polonais</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Néerlandais</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Suédois</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Graver</translation>
@@ -617,6 +577,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>Le fichier %1 n’existe pas. Choisissez une image ISO avec «&#xa0;Charger ISO&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Aucun navigateur web n’a pu être lancé. L’aide se trouve à l’adresse %1.</translation>
     </message>
 </context>
 <context>

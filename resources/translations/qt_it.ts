@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Visita il sito ufficiale: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Non è stato possibile avviare un browser web. Il sito si trova all’indirizzo %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Seleziona i file o le cartelle da estrarre</translation>
+        <translation>Seleziona i file o le cartelle da estrarre.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Seleziona un tipo</translation>
+        <translation>Seleziona un tipo.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -404,7 +412,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Seleziona prima una riga dell’elenco</translation>
+        <translation>Seleziona prima una riga dell’elenco.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Inglese</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Cinese</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Giapponese</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francese</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Tedesco</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spagnolo</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portoghese</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polacco</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Olandese</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Svedese</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Masterizza</translation>
@@ -617,6 +577,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>Il file %1 non esiste. Scegli un’immagine ISO con «Carica ISO».</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Non è stato possibile avviare un browser web. La guida si trova all’indirizzo %1.</translation>
     </message>
 </context>
 <context>

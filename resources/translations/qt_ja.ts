@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>公式サイト: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Web ブラウザーを起動できませんでした。サイトは %1 です。</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -97,7 +105,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>抽出するファイルまたはフォルダーを選択してください</translation>
+        <translation>抽出するファイルまたはフォルダーを選択してください。</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -252,7 +260,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>種類を 1 つ選択してください</translation>
+        <translation>種類を 1 つ選択してください。</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -403,7 +411,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>先に一覧で 1 行選択してください</translation>
+        <translation>先に一覧で 1 行選択してください。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -481,54 +489,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>英語</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中国語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>フランス語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>スペイン語</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>ポルトガル語</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>ポーランド語</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>イタリア語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>オランダ語</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>スウェーデン語</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>書き込み</translation>
@@ -616,6 +576,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>ファイル %1 は存在しません。「ISO を開く」で ISO イメージを選んでください。</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Web ブラウザーを起動できませんでした。ヘルプは %1 にあります。</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Bezoek de officiële website: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Er kon geen webbrowser worden gestart. De website staat op %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Selecteer de bestanden of mappen die u wilt uitpakken</translation>
+        <translation>Selecteer de bestanden of mappen die u wilt uitpakken.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Kies een type</translation>
+        <translation>Kies een type.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -404,7 +412,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Selecteer eerst een rij in de lijst</translation>
+        <translation>Selecteer eerst een rij in de lijst.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Engels</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinees</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japans</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Frans</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Duits</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spaans</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portugees</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Pools</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiaans</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Nederlands</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Zweeds</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Branden</translation>
@@ -617,6 +577,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>Het bestand %1 bestaat niet. Kies een ISO-image met ‘ISO laden’.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Er kon geen webbrowser worden gestart. De help staat op %1.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Odwiedź oficjalną stronę: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Nie udało się uruchomić przeglądarki internetowej. Witryna znajduje się pod adresem %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -99,7 +107,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Zaznacz pliki lub foldery do wypakowania</translation>
+        <translation>Zaznacz pliki lub foldery do wypakowania.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -254,7 +262,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Wybierz typ</translation>
+        <translation>Wybierz typ.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -405,7 +413,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Najpierw zaznacz wiersz na liście</translation>
+        <translation>Najpierw zaznacz wiersz na liście.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -483,54 +491,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Angielski</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chiński</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japoński</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francuski</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Niemiecki</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Hiszpański</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Portugalski</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polski</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Włoski</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Rosyjski</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Niderlandzki</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Szwedzki</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Nagraj</translation>
@@ -618,6 +578,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>Plik %1 nie istnieje. Wybierz obraz ISO przyciskiem „Wczytaj ISO”.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Nie udało się uruchomić przeglądarki internetowej. Pomoc znajduje się pod adresem %1.</translation>
     </message>
 </context>
 <context>

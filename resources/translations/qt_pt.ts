@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Visite o site oficial: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Não foi possível iniciar um navegador da web. O site está em %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -98,7 +106,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Selecione os arquivos ou pastas que deseja extrair</translation>
+        <translation>Selecione os arquivos ou pastas que deseja extrair.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -253,7 +261,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Selecione um tipo</translation>
+        <translation>Selecione um tipo.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -404,7 +412,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Primeiro selecione uma linha da lista</translation>
+        <translation>Primeiro selecione uma linha da lista.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -482,54 +490,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Inglês</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinês</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francês</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espanhol</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Português</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Polonês</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Holandês</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Sueco</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Gravar</translation>
@@ -617,6 +577,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>O arquivo %1 não existe. Escolha uma imagem ISO com “Carregar ISO”.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Não foi possível iniciar um navegador da web. A ajuda está em %1.</translation>
     </message>
 </context>
 <context>

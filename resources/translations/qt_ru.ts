@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>Посетите официальный сайт: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>Не удалось запустить веб-браузер. Сайт находится по адресу %1.</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -99,7 +107,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>Выберите файлы или папки для извлечения</translation>
+        <translation>Выберите файлы или папки для извлечения.</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -254,7 +262,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>Выберите тип образа</translation>
+        <translation>Выберите тип образа.</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -405,7 +413,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>Сначала выберите строку в списке</translation>
+        <translation>Сначала выберите строку в списке.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -483,54 +491,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>Английский</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Китайский</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Японский</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Французский</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Испанский</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>Португальский</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Польский</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Итальянский</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Нидерландский</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>Шведский</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>Записать</translation>
@@ -618,6 +578,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>Файл %1 не существует. Выберите образ ISO кнопкой «Открыть ISO».</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>Не удалось запустить веб-браузер. Справка находится по адресу %1.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,14 @@
         <source>Please visit offical site: </source>
         <translation>请访问官方网站: </translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The site is at %1.</source>
+        <translation>无法启动网页浏览器。网站地址为 %1。</translation>
+    </message>
 </context>
 <context>
     <name>CInputDialog</name>
@@ -97,7 +105,7 @@
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
-        <translation>请选择要提取的文件或文件夹</translation>
+        <translation>请选择要提取的文件或文件夹。</translation>
     </message>
     <message>
         <source>Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a folder that you can write to, then extract again.</source>
@@ -252,7 +260,7 @@
     </message>
     <message>
         <source>Please select one type</source>
-        <translation>请选择一种类型</translation>
+        <translation>请选择一种类型。</translation>
     </message>
     <message>
         <source>The collection holds a file of 4 GB or more, which an ISO9660 image cannot hold. Choose UDF ISO as the backup type, or remove that file.</source>
@@ -403,7 +411,7 @@
     </message>
     <message>
         <source>Please select one row in the table list first</source>
-        <translation>请先在列表中选择一行</translation>
+        <translation>请先在列表中选择一行。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used as a name: a name must not hold &quot;/&quot; or &quot;\&quot; and must not be &quot;.&quot; or &quot;..&quot;. Please type another name.</source>
@@ -481,54 +489,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>English</source>
-        <translation>英语</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中文</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日语</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>法语</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>德语</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>西班牙语</translation>
-    </message>
-    <message>
-        <source>Portugues</source>
-        <translation>葡萄牙语</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>波兰语</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>意大利语</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>俄语</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>荷兰语</translation>
-    </message>
-    <message>
-        <source>Swedish</source>
-        <translation>瑞典语</translation>
-    </message>
     <message>
         <source>Burn</source>
         <translation>刻录</translation>
@@ -616,6 +576,10 @@
     <message>
         <source>The file %1 does not exist. Choose an ISO image with Load ISO.</source>
         <translation>文件 %1 不存在。请用“加载 ISO”选择一个 ISO 镜像。</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The help pages are at %1.</source>
+        <translation>无法启动网页浏览器。帮助页面位于 %1。</translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,11 @@ class TestTranslations : public QObject
 private slots:
     void finishedEntriesKeepTheShapeOfTheirSource_data();
     void finishedEntriesKeepTheShapeOfTheirSource();
-    void englishEntriesAreTheirSources();
+    void englishEntriesAreTheirSourcesOrCorrections();
+    void englishCorrections_data();
+    void englishCorrections();
+    void sentencesEndInAStop_data();
+    void sentencesEndInAStop();
     void compiledCataloguesTranslateTheHomeWindow_data();
     void compiledCataloguesTranslateTheHomeWindow();
     void languageMenuRelabelsTheHomeWindow();
@@ -152,7 +156,27 @@ void TestTranslations::finishedEntriesKeepTheShapeOfTheirSource()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
-void TestTranslations::englishEntriesAreTheirSources()
+// Source texts that stay as the code has them while the English catalogue
+// shows them corrected.
+static const QMap<QString, QString>& correctedEnglish()
+{
+    static const QMap<QString, QString> corrections{
+        {"ISO9660 Jolet", "ISO9660 Joliet"},
+        {"Please visit offical site: ", "Please visit the official site: "},
+        {"Please select one row in the table list first", "Please select one row in the table list first."},
+        {"Please select one type", "Please select one type."},
+        {"Please select the files or folders you want to extract",
+         "Please select the files or folders you want to extract."},
+        {"Export Successfully !", "Exported successfully!"},
+        {"Copying files! Please wait a few seconds..", "Copying files. Please wait a few seconds..."},
+        {"Please drag the icon to Application folder first!", "Please drag the icon to the Applications folder first!"},
+        {"Total Size : 0 KB", "Total Size: 0 KB"},
+        {"Max Size : 5 GB", "Max Size: 5 GB"},
+    };
+    return corrections;
+}
+
+void TestTranslations::englishEntriesAreTheirSourcesOrCorrections()
 {
     const QList<Entry> entries = readCatalogue(QString(QUILLMERE_SOURCE_DIR) + "/resources/translations/qt_en.ts");
     QVERIFY(!entries.isEmpty());
@@ -160,8 +184,60 @@ void TestTranslations::englishEntriesAreTheirSources()
         if (!entry.finished)
             continue;
         for (const QString& form : entry.forms)
-            QCOMPARE(form, entry.source);
+            QCOMPARE(form, correctedEnglish().value(entry.source, entry.source));
     }
+}
+
+void TestTranslations::englishCorrections_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("shown");
+    for (auto it = correctedEnglish().cbegin(); it != correctedEnglish().cend(); ++it)
+        QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
+}
+
+void TestTranslations::englishCorrections()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, shown);
+    QTranslator translator;
+    QVERIFY(translator.load(Util::GetCurrentExePath() + "/translations/qt_en.qm"));
+    const QList<Entry> entries = readCatalogue(QString(QUILLMERE_SOURCE_DIR) + "/resources/translations/qt_en.ts");
+    QString context;
+    for (const Entry& entry : entries) {
+        if (entry.source == source)
+            context = entry.context;
+    }
+    QVERIFY2(!context.isEmpty(), "the source text is no longer in the catalogue");
+    QCOMPARE(translator.translate(qPrintable(context), qPrintable(source)), shown);
+}
+
+void TestTranslations::sentencesEndInAStop_data()
+{
+    QTest::addColumn<QString>("code");
+    for (int i = 0; i < Languages::count(); ++i)
+        QTest::newRow(qPrintable(catalogueCode(i))) << catalogueCode(i);
+}
+
+// A text that English shows as a sentence ends in a stop in every language.
+void TestTranslations::sentencesEndInAStop()
+{
+    QFETCH(QString, code);
+    const QList<Entry> entries =
+        readCatalogue(QString(QUILLMERE_SOURCE_DIR) + "/resources/translations/qt_" + code + ".ts");
+    QVERIFY(!entries.isEmpty());
+    static const QRegularExpression stop(QString::fromUtf8("[.!?。！？…]$"));
+    QStringList problems;
+    for (const Entry& entry : entries) {
+        const QString english = correctedEnglish().value(entry.source, entry.source).trimmed();
+        if (!entry.finished || !english.contains(stop))
+            continue;
+        for (const QString& form : entry.forms) {
+            if (!form.trimmed().contains(stop))
+                problems << entry.context + ": " + form;
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 void TestTranslations::compiledCataloguesTranslateTheHomeWindow_data()

@@ -9,6 +9,7 @@ private slots:
     void startupChoice_data();
     void startupChoice();
     void menuOrderAndNumbers();
+    void unknownNumbersMarkEnglish();
     void askpassScripts();
 };
 
@@ -63,16 +64,23 @@ void TestLanguages::startupChoice()
 
 void TestLanguages::menuOrderAndNumbers()
 {
-    const QStringList texts{"English", "Chinese", "Japanese", "French", "German", "Spanish",
-                            "Portugues", "Polish", "Italian", "Russian", "Netherlands", "Swedish"};
+    const QStringList texts = QString::fromUtf8("English|中文|日本語|Français|Deutsch|Español|Português|"
+                                                "Polski|Italiano|Русский|Nederlands|Svenska").split('|');
     const QList<int> numbers{31, 25, 59, 37, 42, 111, 91, 90, 58, 96, 151, 114};
     const QStringList codes{"en", "zh", "ja", "fr", "de", "es", "pt", "pl", "it", "ru", "nl", "sv"};
     QCOMPARE(Languages::count(), 12);
     for (int i = 0; i < 12; ++i) {
-        QCOMPARE(QString(Languages::menuText(i)), texts[i]);
+        QCOMPARE(Languages::ownName(i), texts[i]);
         QCOMPARE(Languages::menuEntry(i).number, numbers[i]);
+        QCOMPARE(Languages::indexOf(numbers[i]), i);
         QCOMPARE(Languages::menuEntry(i).file, "/translations/qt_" + codes[i] + ".qm");
     }
+}
+
+void TestLanguages::unknownNumbersMarkEnglish()
+{
+    QCOMPARE(Languages::indexOf(0), 0);
+    QCOMPARE(Languages::indexOf(7), 0);
 }
 
 void TestLanguages::askpassScripts()

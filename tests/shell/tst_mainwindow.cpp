@@ -1,11 +1,23 @@
 #include "support/TestSupport.h"
 
+#include "shell/Languages.h"
 #include "shell/MainWindow.h"
+#include "support/ModalAnswerer.h"
 #include "shell/Startup.h"
 #include "widgets/CImageButton.h"
 
+#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
 
 class TestMainWindow : public QObject
 {
@@ -16,6 +28,10 @@ private slots:
     void windowIsFixedAndTitled();
     void captionsAndStyles();
     void menuIsRebuiltOnEachClick();
+    void languageMenuMarksTheCurrentLanguage_data();
+    void languageMenuMarksTheCurrentLanguage();
+    void helpWithoutBrowserShowsTheAddress_data();
+    void helpWithoutBrowserShowsTheAddress();
     void exitShortcutClosesTheWindow();
     void windowIsDraggedByItsBackground();
     void refusesToRunFromDiskImage();
@@ -105,8 +121,79 @@ void TestMainWindow::menuIsRebuiltOnEachClick()
     QStringList languages;
     for (QAction* a : entries[0]->menu()->actions())
         languages << a->text();
-    QCOMPARE(languages, QStringList({"English", "Chinese", "Japanese", "French", "German", "Spanish",
-                                     "Portugues", "Polish", "Italian", "Russian", "Netherlands", "Swedish"}));
+    QCOMPARE(languages, QString::fromUtf8("English|中文|日本語|Français|Deutsch|Español|Português|Polski|"
+                                          "Italiano|Русский|Nederlands|Svenska").split('|'));
+}
+
+static QStringList checkedLanguages(MainWindow& window)
+{
+    QStringList checked;
+    for (QAction* entry : helpMenu(window)->actions().first()->menu()->actions()) {
+        if (entry->isChecked())
+            checked << entry->text();
+    }
+    return checked;
+}
+
+void TestMainWindow::languageMenuMarksTheCurrentLanguage_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("rebuild");
+    // The mark moves at once, and a rebuilt menu keeps it.
+    QTest::newRow("German") << "Deutsch" << false;
+    QTest::newRow("Japanese, menu rebuilt") << QString::fromUtf8("日本語") << true;
+    QTest::newRow("Russian") << QString::fromUtf8("Русский") << false;
+    QTest::newRow("back to English, menu rebuilt") << "English" << true;
+}
+
+void TestMainWindow::languageMenuMarksTheCurrentLanguage()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, rebuild);
+    MainWindow window;
+    window.show();
+    QAction* chosen = nullptr;
+    for (QAction* action : helpMenu(window)->actions().first()->menu()->actions()) {
+        if (action->text() == entry)
+            chosen = action;
+    }
+    QVERIFY(chosen);
+    chosen->trigger();
+    if (rebuild) {
+        QTest::mouseClick(window.findChild<CImageButton*>("menu"), Qt::LeftButton);
+        helpMenu(window)->close();
+    }
+    QCOMPARE(checkedLanguages(window), QStringList{entry});
+    // The names stay in their own scripts whatever the interface language.
+    QCOMPARE(helpMenu(window)->actions().first()->menu()->actions().at(1)->text(), QString::fromUtf8("中文"));
+}
+
+void TestMainWindow::helpWithoutBrowserShowsTheAddress_data()
+{
+    QTest::addColumn<bool>("browser");
+    QTest::newRow("a browser opens the page") << true;
+    QTest::newRow("no browser: the address is shown") << false;
+}
+
+void TestMainWindow::helpWithoutBrowserShowsTheAddress()
+{
+    QFETCH(bool, browser);
+    UrlRecorder recorder;
+    // The off-screen platform has no browser; a handler stands in for one.
+    if (browser)
+        QDesktopServices::setUrlHandler("https", &recorder, "open");
+    MainWindow window;
+    window.show();
+    ModalAnswerer answerer({ModalAnswerer::clickButton("btnok")});
+    QTest::mouseClick(window.findChild<CImageButton*>("help"), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("https");
+    if (browser) {
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl("https://quillmere.app/help")});
+        QCOMPARE(answerer.answered(), 0);
+    } else {
+        QCOMPARE(answerer.answered(), 1);
+        QVERIFY2(answerer.lastText().contains("https://quillmere.app/help"), qPrintable(answerer.lastText()));
+    }
 }
 
 void TestMainWindow::exitShortcutClosesTheWindow()

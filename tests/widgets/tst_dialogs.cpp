@@ -287,8 +287,17 @@ void TestDialogs::aboutDialogShowsProductAndSite()
     auto* url = dialog.findChild<QLabel*>("label_url");
     QVERIFY(url->text().startsWith("Please visit offical site: "));
     QVERIFY(url->text().contains("https://quillmere.app"));
+    QCOMPARE(dialog.findChild<QLabel*>("label_version")->text(), QString("Version " QUILLMERE_VERSION));
     emit url->linkActivated("https://quillmere.app");
     QCOMPARE(m_Recorder.urls, QList<QUrl>{QUrl("https://quillmere.app")});
+    // Without a browser the address is shown instead.
+    QDesktopServices::unsetUrlHandler("https");
+    {
+        ModalAnswerer answerer({ModalAnswerer::clickButton("btnok", "CommDialog")});
+        emit url->linkActivated("https://quillmere.app");
+        QVERIFY(answerer.allAnswered());
+        QVERIFY(answerer.lastText().contains("https://quillmere.app"));
+    }
     dialog.show();
     QTest::mouseClick(button(&dialog, "close"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());

@@ -12,7 +12,8 @@ class TestItemWidgets : public QObject
 {
     Q_OBJECT
 private slots:
-    void headerTogglesFromX27();
+    void headerTogglesInItsCheckSection_data();
+    void headerTogglesInItsCheckSection();
     void headerDrawsTheBoxState();
     void treeClickInEmptySpaceClearsSelection();
     void delegateDrawsNoFocusFrame();
@@ -41,20 +42,32 @@ struct TableWithHeader {
 
 } // namespace
 
-void TestItemWidgets::headerTogglesFromX27()
+void TestItemWidgets::headerTogglesInItsCheckSection_data()
 {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<bool>("toggles");
+    // The box is drawn from x 2 to 23 of the 120-pixel first section.
+    QTest::newRow("on the box's left edge") << 3 << true;
+    QTest::newRow("in the box") << 12 << true;
+    QTest::newRow("on the box's right edge") << 22 << true;
+    QTest::newRow("just right of the box") << 27 << true;
+    QTest::newRow("on the column title") << 60 << true;
+    QTest::newRow("the next section") << 200 << false;
+}
+
+void TestItemWidgets::headerTogglesInItsCheckSection()
+{
+    QFETCH(int, x);
+    QFETCH(bool, toggles);
     TableWithHeader t;
     QSignalSpy changes(t.header, &SCheckBoxHeaderView::checkStausChange);
-    t.pressAt(30);
-    QCOMPARE(changes.count(), 1);
+    t.pressAt(x);
+    QCOMPARE(changes.count(), toggles ? 1 : 0);
+    QCOMPARE(t.header->isChecked(), toggles);
+    if (!toggles)
+        return;
     QCOMPARE(changes.last().first().toBool(), true);
-    QVERIFY(t.header->isChecked());
-    t.pressAt(20);
-    t.pressAt(26);
-    QCOMPARE(changes.count(), 1);
-    t.pressAt(200); // the next section
-    QCOMPARE(changes.count(), 1);
-    t.pressAt(27);
+    t.pressAt(x);
     QCOMPARE(changes.count(), 2);
     QCOMPARE(changes.last().first().toBool(), false);
     QVERIFY(!t.header->isChecked());

@@ -140,7 +140,7 @@ void TestLanguageSwitch::switchRetranslatesWindowAndDialogs()
     auto* progress = new CProgressDialog(&window); // owned and hidden, like a page's
     QCOMPARE(message.findChild<CImageButton*>("btncancel")->text(), QString("NEIN"));
 
-    languageEntry(window, "Swedish")->trigger();
+    languageEntry(window, "Svenska")->trigger();
     QCOMPARE(golbalLangue, 114);
     QCOMPARE(Languages::askpassScript(golbalLangue), QString("askpass_sv.js"));
     QCOMPARE(caption(window, "burn"), QString::fromUtf8("Bränn"));

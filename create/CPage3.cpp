@@ -12,7 +12,9 @@
 #include "widgets/CMyTreeWidget.h"
 #include "widgets/CProgressDialog.h"
 
+#include <QCloseEvent>
 #include <QCursor>
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -156,7 +158,9 @@ void CPage3::addFile(const QString& file, const QString& prefix, QTreeWidgetItem
     if (!m_Tree.AddItem(item))
         return; // already collected
     CollectionRows::addFileRow(item, destination, m_Form.list);
-    m_FileCopy->AddTask(item.m_SrcPath, m_StageDir + item.m_Path, CFileCopy::Copy);
+    m_StagingLog.copied(item.m_Path, item.m_SrcPath, item.m_Path);
+    if (m_Staged)
+        m_FileCopy->AddTask(item.m_SrcPath, m_StageDir + item.m_Path, CFileCopy::Copy);
 }
 
 void CPage3::OnAddDir()
@@ -188,7 +192,9 @@ void CPage3::addDir(const QString& dir, const QString& prefix, QTreeWidgetItem* 
         return;
     QTreeWidgetItem* row = CollectionRows::addFolderRow(item, destination, m_Form.list);
     InnerAddDir(m_Tree.GetItem(item.m_Path), item.m_SrcPath, row, nullptr);
-    m_FileCopy->AddTask(item.m_SrcPath, QDir::cleanPath(m_StageDir + prefix), CFileCopy::Copy);
+    m_StagingLog.copied(item.m_Path, item.m_SrcPath, prefix);
+    if (m_Staged)
+        m_FileCopy->AddTask(item.m_SrcPath, QDir::cleanPath(m_StageDir + prefix), CFileCopy::Copy);
 }
 
 void CPage3::InnerAddDir(Item* parent, QString dirPath, QTreeWidgetItem* parentRow, QTreeWidget* widget)
@@ -224,8 +230,11 @@ void CPage3::OnRemove()
     // Withdraw the item's own copy if it has not started; the removal below
     // follows any copy already under way.
     const QString copyTarget = item->m_IsDir ? QDir::cleanPath(m_StageDir + item->GetRelPath()) : m_StageDir + path;
-    m_FileCopy->RemoveTask(item->m_SrcPath, copyTarget);
-    m_FileCopy->AddTask(m_StageDir + path, QString(), CFileCopy::Delete);
+    m_StagingLog.removed(path);
+    if (m_Staged) {
+        m_FileCopy->RemoveTask(item->m_SrcPath, copyTarget);
+        m_FileCopy->AddTask(m_StageDir + path, QString(), CFileCopy::Delete);
+    }
     del(row);
     m_Tree.RemoveItem(path);
     RefreshTotalSize();
@@ -293,6 +302,27 @@ bool CPage3::checkBeforeCreate(MkisofsArgs::ImageType* type)
     return true;
 }
 
+// Names that even Joliet's long form cuts short are named before the
+// image is made; the user decides whether to go on.
+bool CPage3::acceptShortenedNames()
+{
+    const QStringList paths = CreateChecks::longJolietNames(m_Tree);
+    if (paths.isEmpty())
+        return true;
+    const int shown = 2;
+    QStringList names;
+    for (const QString& path : paths.mid(0, shown))
+        names << "\"" + QFileInfo(path).fileName().left(24) + "…\"";
+    QString list = names.join(", ");
+    if (paths.size() > shown)
+        list += " " + tr("(and %n more)", "", paths.size() - shown);
+    const QString text = tr("Windows shows names of at most %1 characters; these will be shortened there: %2. "
+                            "Create the image anyway?")
+                             .arg(MkisofsArgs::JolietNameLimit)
+                             .arg(list);
+    return Util::ShowChoose(":/nwu/commdialogbg", text) == QDialog::Accepted;
+}
+
 void CPage3::OnCreate()
 {
     if (m_Waiting)
@@ -300,11 +330,14 @@ void CPage3::OnCreate()
     MkisofsArgs::ImageType type;
     if (!checkBeforeCreate(&type))
         return;
+    if (type == MkisofsArgs::ImageType::Joliet && !acceptShortenedNames())
+        return;
     const QString output = Util::GetSaveDialog(this, "ISO Files(*.ISO)");
     if (output.isEmpty())
         return;
     m_ProgressDialog->show();
     m_OutputPath = output;
+    restage();
     if (!waitForStaging()) {
         m_ProgressDialog->hide();
         return; // stopped: no image, no message
@@ -392,6 +425,9 @@ void CPage3::OnCreateFinished()
     m_CreateThread = nullptr;
     m_ProgressDialog->hide();
     if (result.succeeded()) {
+        // The image holds the collection now: its staging copy is not kept
+        // for a second creation that may never come.
+        dropStaging();
         Util::ShowOpen(tr("Create ISO successfully!"), QFileInfo(m_OutputPath).absolutePath());
         return;
     }
@@ -410,6 +446,33 @@ void CPage3::reportFailure(const QString& why)
         text += "\n" + why;
     text += "\n" + tr("Check that the output folder is writable and has enough free space, then try again.");
     Util::ShowError(text);
+}
+
+void CPage3::dropStaging()
+{
+    if (!m_Staged)
+        return;
+    m_Staged = false;
+    m_FileCopy->ClearAllTasks();
+    m_FileCopy->AddTask(m_WorkFolder.pathWithoutSlash(), QString(), CFileCopy::Delete);
+}
+
+// Fills the staging folder again from the collection's sources, as they
+// were added and removed.
+void CPage3::restage()
+{
+    if (m_Staged)
+        return;
+    m_Staged = true;
+    m_StagingLog.replay(*m_FileCopy, m_StageDir);
+}
+
+void CPage3::closeEvent(QCloseEvent* event)
+{
+    // A page left with Back is never shown again.
+    if (!m_CreateThread && !m_Waiting)
+        dropStaging();
+    ImageDialog::closeEvent(event);
 }
 
 void CPage3::StopCreate()

@@ -3,6 +3,7 @@
 #include "create/CPage3Form.h"
 #include "services/MkisofsArgs.h"
 #include "create/PartialImage.h"
+#include "create/StagingLog.h"
 #include "model/CTree.h"
 #include "services/WorkFolder.h"
 #include "widgets/ImageDialog.h"
@@ -39,6 +40,9 @@ public:
     QString outputPath() const { return m_OutputPath; }
     bool isCreating() const { return m_CreateThread != nullptr; }
     QStringList lastArguments() const { return m_LastArguments; }
+    // Whether the staging folder holds the collection (or the copier is
+    // filling it); false once an image was made or the page was left.
+    bool isStaged() const { return m_Staged; }
 
     // The size gauge's value for a total: its share of 5 GiB, at most 100.
     static int gaugeValue(qint64 total);
@@ -57,6 +61,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* qe) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectForm();
@@ -69,6 +74,9 @@ private:
     void RefreshTotalSize();
 
     bool checkBeforeCreate(MkisofsArgs::ImageType* type);
+    bool acceptShortenedNames();
+    void dropStaging();
+    void restage();
     bool selectedType(MkisofsArgs::ImageType* type) const;
     bool waitForStaging();
     void startCreation(MkisofsArgs::ImageType type);
@@ -90,4 +98,6 @@ private:
     PartialImage m_Image;          // the image the running creation writes
     QStringList m_RunLines;        // the running creation's last lines
     QStringList m_LastArguments;
+    StagingLog m_StagingLog;
+    bool m_Staged = true;
 };

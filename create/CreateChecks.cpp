@@ -1,6 +1,7 @@
 #include "create/CreateChecks.h"
 
 #include "model/CTree.h"
+#include "services/MkisofsArgs.h"
 
 #include <QFileInfo>
 
@@ -25,4 +26,21 @@ bool CreateChecks::holdsLargeFile(const Item& folder)
         }
     }
     return false;
+}
+
+QStringList CreateChecks::longJolietNames(const CTree& tree)
+{
+    QStringList paths;
+    collectLongJolietNames(tree.m_Root, &paths);
+    return paths;
+}
+
+void CreateChecks::collectLongJolietNames(const Item& folder, QStringList* paths)
+{
+    for (const Item* child : folder.m_Children) {
+        if (MkisofsArgs::jolietShortens(child->GetName()))
+            paths->append(child->m_Path);
+        if (child->m_IsDir)
+            collectLongJolietNames(*child, paths);
+    }
 }

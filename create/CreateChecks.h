@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QtGlobal>
 
 class CTree;
@@ -17,6 +18,10 @@ public:
     // Whether a collected file (by its size on disk now) is that large.
     static bool holdsLargeFile(const CTree& tree);
 
+    // The paths of the collected entries whose names Joliet cuts short.
+    static QStringList longJolietNames(const CTree& tree);
+
 private:
     static bool holdsLargeFile(const Item& folder);
+    static void collectLongJolietNames(const Item& folder, QStringList* paths);
 };

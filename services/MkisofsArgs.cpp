@@ -24,8 +24,20 @@ QStringList MkisofsArgs::build(ImageType type, const QString& output, const QStr
                                bool allowLargeFiles)
 {
     QStringList args{typeFlag(type)};
+    if (type == ImageType::Joliet)
+        args << "-joliet-long";
     if (type == ImageType::Udf && allowLargeFiles)
         args << "-allow-limited-size";
     args << "-R" << "-r" << "-o" << output << stagingFolder;
     return args;
+}
+
+QStringList MkisofsArgs::jolietOptions()
+{
+    return {typeFlag(ImageType::Joliet), "-joliet-long"};
+}
+
+bool MkisofsArgs::jolietShortens(const QString& name)
+{
+    return name.size() > JolietNameLimit;
 }

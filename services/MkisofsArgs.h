@@ -11,6 +11,10 @@ class MkisofsArgs
 public:
     enum class ImageType { Joliet, Iso9660, Udf };
 
+    // Joliet's long form ("-joliet-long") keeps names of up to this many
+    // UTF-16 characters; plain Joliet cuts them at 64, extension and all.
+    static constexpr int JolietNameLimit = 103;
+
     // The application folder followed by "/cdrtools/mkisofs".
     static QString program();
     static QString typeFlag(ImageType type);
@@ -19,4 +23,8 @@ public:
     // more ("-allow-limited-size"); it is ignored for the other types.
     static QStringList build(ImageType type, const QString& output, const QString& stagingFolder,
                              bool allowLargeFiles = false);
+    // The options that add Joliet names in their long form.
+    static QStringList jolietOptions();
+    // Whether Joliet still has to cut the name short.
+    static bool jolietShortens(const QString& name);
 };

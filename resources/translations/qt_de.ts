@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Prüfen Sie, ob der Zielordner beschreibbar ist und genügend freien Speicher hat, und versuchen Sie es dann erneut.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(und %n weiterer)</numerusform>
+            <numerusform>(und %n weitere)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows zeigt Namen mit höchstens %1 Zeichen; diese werden dort gekürzt: %2. Das Abbild trotzdem erstellen?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Check that the output folder is writable and has enough free space, then try again.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(and %n more)</numerusform>
+            <numerusform>(and %n more)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Compruebe que se puede escribir en la carpeta de destino y que tiene suficiente espacio libre y vuelva a intentarlo.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(y %n más)</numerusform>
+            <numerusform>(y %n más)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows muestra nombres de %1 caracteres como máximo; estos se acortarán allí: %2. ¿Crear la imagen de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Vérifiez que le dossier de destination est accessible en écriture et dispose de suffisamment d’espace libre, puis réessayez.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(et %n autre)</numerusform>
+            <numerusform>(et %n autres)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows affiche des noms d’au plus %1 caractères ; ceux-ci y seront raccourcis : %2. Créer l’image quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Verifica che la cartella di destinazione sia scrivibile e abbia spazio libero sufficiente, poi riprova.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(e %n altro)</numerusform>
+            <numerusform>(e altri %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows mostra nomi di al massimo %1 caratteri; questi verranno accorciati: %2. Creare comunque l’immagine?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -294,6 +294,16 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>出力先フォルダに書き込めること、空き容量が十分にあることを確認してから、もう一度お試しください。</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(ほか %n 件)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows で表示される名前は最大 %1 文字です。次の名前はそこで短縮されます: %2。それでもイメージを作成しますか？</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

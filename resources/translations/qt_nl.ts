@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Controleer of je naar de uitvoermap kunt schrijven en of die genoeg vrije ruimte heeft, en probeer het daarna opnieuw.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(en nog %n)</numerusform>
+            <numerusform>(en nog %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows toont namen van hoogstens %1 tekens; deze worden daar ingekort: %2. Het image toch maken?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -296,6 +296,18 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Sprawdź, czy folder docelowy jest zapisywalny i ma wystarczająco dużo wolnego miejsca, a następnie spróbuj ponownie.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(i %n inny)</numerusform>
+            <numerusform>(i %n inne)</numerusform>
+            <numerusform>(i %n innych)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows pokazuje nazwy o długości najwyżej %1 znaków; te zostaną tam skrócone: %2. Utworzyć obraz mimo to?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

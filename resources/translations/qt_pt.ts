@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Verifique se a pasta de destino permite gravação e tem espaço livre suficiente e tente novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(e mais %n)</numerusform>
+            <numerusform>(e mais %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>O Windows mostra nomes de no máximo %1 caracteres; estes serão encurtados lá: %2. Criar a imagem mesmo assim?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

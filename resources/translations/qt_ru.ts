@@ -296,6 +296,18 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Проверьте, что в папку назначения можно записывать и в ней достаточно свободного места, затем повторите попытку.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(и ещё %n)</numerusform>
+            <numerusform>(и ещё %n)</numerusform>
+            <numerusform>(и ещё %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows показывает имена длиной не более %1 символов; эти имена будут там сокращены: %2. Всё равно создать образ?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

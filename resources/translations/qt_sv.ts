@@ -295,6 +295,17 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>Kontrollera att utdatamappen är skrivbar och har tillräckligt med ledigt utrymme och försök sedan igen.</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(och %n till)</numerusform>
+            <numerusform>(och %n till)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows visar namn på högst %1 tecken; dessa kortas där: %2. Skapa avbilden ändå?</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

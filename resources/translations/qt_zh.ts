@@ -294,6 +294,16 @@
         <source>Check that the output folder is writable and has enough free space, then try again.</source>
         <translation>请检查输出文件夹是否可写且有足够的可用空间，然后重试。</translation>
     </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(另有 %n 项)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
+        <translation>Windows 只显示最多 %1 个字符的名称；以下名称在那里会被截短：%2。仍要创建映像吗？</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>

@@ -5,6 +5,7 @@
 #include "services/CFileCopy.h"
 #include "support/ModalAnswerer.h"
 #include "support/PickInFileDialog.h"
+#include "widgets/CImageButton.h"
 #include "widgets/CMyTreeWidget.h"
 #include "widgets/CProgressDialog.h"
 
@@ -27,6 +28,11 @@ private slots:
     void fullDiskRemovesThePartlyWrittenImage();
     void stopWhileWaitingForTheCopyCancelsTheCreation();
     void largeFilesNeedTheUdfType();
+    void jolietKeepsLongNames_data();
+    void jolietKeepsLongNames();
+    void stagingIsEmptiedAfterCreatingAndFilledForTheNext_data();
+    void stagingIsEmptiedAfterCreatingAndFilledForTheNext();
+    void leavingThePageEmptiesItsStaging();
 
 private:
     void collect(CPage3& page);
@@ -122,8 +128,9 @@ void TestCreateRun::eachTypeMakesAnImageWithExactlyTheCollection()
     QVERIFY(create(page, answerer));
     QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
     QCOMPARE(page.outputPath(), image);
-    const QString flag = type == "jolet" ? "-joliet" : type == "iso9600" ? "-l" : "-udf";
-    QCOMPARE(page.lastArguments(), QStringList({flag, "-R", "-r", "-o", image, page.stageDir().chopped(1)}));
+    const QStringList flags = type == "jolet" ? QStringList{"-joliet", "-joliet-long"}
+                              : type == "iso9600" ? QStringList{"-l"} : QStringList{"-udf"};
+    QCOMPARE(page.lastArguments(), flags + QStringList({"-R", "-r", "-o", image, page.stageDir().chopped(1)}));
 
     QSet<QString> expected;
     for (auto it = m_Expected.begin(); it != m_Expected.end(); ++it)
@@ -277,6 +284,111 @@ void TestCreateRun::largeFilesNeedTheUdfType()
     QCOMPARE(page.lastArguments().mid(0, 2), QStringList({"-udf", "-allow-limited-size"}));
     QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
     QFile::remove(image);
+}
+
+void TestCreateRun::jolietKeepsLongNames_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<bool>("goOn");
+    QTest::newRow("80 characters: kept whole") << 80 << false << true;
+    QTest::newRow("103 characters: kept whole") << 103 << false << true;
+    QTest::newRow("110 characters: named first, created") << 110 << true << true;
+    QTest::newRow("110 characters: named first, not created") << 110 << true << false;
+}
+
+void TestCreateRun::jolietKeepsLongNames()
+{
+    QFETCH(int, length);
+    QFETCH(bool, warned);
+    QFETCH(bool, goOn);
+    const QString name = QString(length - 4, QChar('n')) + ".txt";
+    const QString file = TestSupport::writeFile(TestSupport::freshDir("long-names") + "/" + name, "long");
+    CPage3 page;
+    {
+        ModalAnswerer answerer({pickInFileDialog({file})});
+        page.OnAddFile();
+    }
+    const QString image = m_Out + "/long names.iso";
+    QFile::remove(image);
+    QList<ModalAnswerer::Answer> answers;
+    if (warned)
+        answers << ModalAnswerer::clickButton(goOn ? "btnok" : "btncancel", "CommDialog");
+    if (goOn)
+        answers << saveInFileDialog(image) << ModalAnswerer::clickButton("btnok", "CommDialog");
+    ModalAnswerer answerer(answers);
+    QVERIFY(create(page, answerer));
+    QCOMPARE(answerer.texts().join('|').contains("these will be shortened"), warned);
+    if (warned)
+        QVERIFY2(answerer.texts().first().contains(name.left(24)), qPrintable(answerer.texts().first()));
+    QCOMPARE(QFileInfo::exists(image), goOn);
+    if (!goOn)
+        return;
+    const QSet<QString> joliet = lines(TestSupport::runTool("isoinfo", {"-J", "-f", "-i", image}));
+    QCOMPARE(joliet, QSet<QString>{"/" + name.left(103)});
+}
+
+void TestCreateRun::stagingIsEmptiedAfterCreatingAndFilledForTheNext_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("the same collection again") << "";
+    QTest::newRow("a file added") << "add";
+    QTest::newRow("a file inside an added folder removed") << "remove";
+}
+
+void TestCreateRun::stagingIsEmptiedAfterCreatingAndFilledForTheNext()
+{
+    QFETCH(QString, change);
+    CPage3 page;
+    collect(page);
+    const QString first = m_Out + "/first.iso";
+    {
+        ModalAnswerer answerer({saveInFileDialog(first), ModalAnswerer::clickButton("btnok", "CommDialog")});
+        QVERIFY(create(page, answerer));
+        QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
+    }
+    QVERIFY(!page.isStaged());
+    QVERIFY(TestSupport::waitUntil([&] { return !page.fileCopy()->IsBusy(); }));
+    QVERIFY(!QFileInfo::exists(page.stageDir()));
+
+    QSet<QString> expected(m_Expected.keyBegin(), m_Expected.keyEnd());
+    if (change == "add") {
+        const QString added = TestSupport::writeFile(TestSupport::freshDir("added") + "/later.txt", "later");
+        ModalAnswerer answerer({pickInFileDialog({added})});
+        page.form().list->clearSelection();
+        page.OnAddFile();
+        expected << "later.txt";
+    } else if (change == "remove") {
+        QTreeWidgetItemIterator it(page.form().list);
+        for (; *it; ++it)
+            (*it)->setSelected(CollectionRows::pathOf(*it) == "Tree/sub dir/more");
+        page.OnRemove();
+        expected.remove("Tree/sub dir/more");
+        expected.remove("Tree/sub dir/more/leaf.txt");
+    }
+    QVERIFY(!QFileInfo::exists(page.stageDir())); // nothing is staged before it is needed
+
+    const QString second = m_Out + "/second.iso";
+    ModalAnswerer answerer({saveInFileDialog(second), ModalAnswerer::clickButton("btnok", "CommDialog")});
+    QVERIFY(create(page, answerer));
+    QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
+    QCOMPARE(sevenZipPaths(second, QString()), expected);
+    QFile::remove(first);
+    QFile::remove(second);
+}
+
+void TestCreateRun::leavingThePageEmptiesItsStaging()
+{
+    QWidget window;
+    auto* page = new CPage3(&window);
+    collect(*page);
+    QVERIFY(TestSupport::waitUntil([&] { return !page->fileCopy()->IsBusy(); }));
+    QVERIFY(QFileInfo::exists(page->stageDir() + "Tree/top.bin"));
+    window.show();
+    QTest::mouseClick(page->form().back, Qt::LeftButton);
+    QVERIFY(!page->isVisible());
+    QVERIFY(TestSupport::waitUntil([&] { return !page->fileCopy()->IsBusy(); }));
+    QVERIFY(!QFileInfo::exists(page->stageDir()));
 }
 
 QUILLMERE_TEST_MAIN(TestCreateRun)

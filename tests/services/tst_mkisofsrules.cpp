@@ -20,6 +20,8 @@ private slots:
     void failureShowsTheToolsOwnLine();
     void failureLinesFromRealRuns();
     void largeFilesAreFoundAnywhereInTheCollection();
+    void longJolietNamesAreFoundAnywhere_data();
+    void longJolietNamesAreFoundAnywhere();
     void partialImageRemovesOnlyWhatTheRunWrote();
 };
 
@@ -56,11 +58,11 @@ void TestMkisofsRules::argumentListsOfTheThreeTypes()
     QCOMPARE(MkisofsArgs::build(T::Udf, "/x/a.iso", stage),
              QStringList({"-udf", "-R", "-r", "-o", "/x/a.iso", stage}));
     QCOMPARE(MkisofsArgs::build(T::Joliet, "/x/my image.iso", stage),
-             QStringList({"-joliet", "-R", "-r", "-o", "/x/my image.iso", stage}));
+             QStringList({"-joliet", "-joliet-long", "-R", "-r", "-o", "/x/my image.iso", stage}));
     QCOMPARE(MkisofsArgs::build(T::Iso9660, "/x/a.iso", stage), QStringList({"-l", "-R", "-r", "-o", "/x/a.iso", stage}));
     QCOMPARE(MkisofsArgs::build(T::Udf, "/x/a.iso", stage, true),
              QStringList({"-udf", "-allow-limited-size", "-R", "-r", "-o", "/x/a.iso", stage}));
-    QCOMPARE(MkisofsArgs::build(T::Joliet, "/x/a.iso", stage, true).size(), 6);
+    QCOMPARE(MkisofsArgs::build(T::Joliet, "/x/a.iso", stage, true).size(), 7);
     QCOMPARE(MkisofsArgs::program(), Util::GetCurrentExePath() + "/cdrtools/mkisofs");
 }
 
@@ -127,6 +129,33 @@ void TestMkisofsRules::largeFilesAreFoundAnywhereInTheCollection()
     QVERIFY(CreateChecks::holdsLargeFile(tree));
     tree.RemoveItem("D");
     QVERIFY(!CreateChecks::holdsLargeFile(tree));
+}
+
+void TestMkisofsRules::longJolietNamesAreFoundAnywhere_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("103 characters") << QString(103, 'a') << false;
+    QTest::newRow("104 characters") << QString(104, 'b') << true;
+    QTest::newRow("a long folder") << QString(110, 'c') + "/x.txt" << true;
+    QTest::newRow("deep inside") << "d/e/" + QString(120, 'f') << true;
+    QTest::newRow("103 non-ASCII characters") << QString(103, QChar(0x00e9)) << false;
+}
+
+void TestMkisofsRules::longJolietNamesAreFoundAnywhere()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, shortened);
+    CTree tree;
+    Item item;
+    item.m_Path = path;
+    tree.AddItem(item);
+    QStringList expected;
+    if (shortened) {
+        const QString longPart = path.split('/').filter(QRegularExpression(".{104,}")).value(0);
+        expected << path.left(path.indexOf(longPart) + longPart.size());
+    }
+    QCOMPARE(CreateChecks::longJolietNames(tree), expected);
 }
 
 void TestMkisofsRules::partialImageRemovesOnlyWhatTheRunWrote()

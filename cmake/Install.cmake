@@ -28,6 +28,11 @@
 # that every link out of the folder leads to a program of such a package.
 # Nothing else may go into build/app/: tests run from build/testbin/.
 
+# Installing never builds (as with "cmake --install"): build first. So cpack,
+# which the package test runs while the suite runs, does not scan the whole
+# build again.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(QUILLMERE_INSTALL_APP_DIR lib/quillmere CACHE STRING
     "The application folder, relative to the install prefix")
 set(QUILLMERE_DESKTOP_ID app.quillmere.Quillmere)

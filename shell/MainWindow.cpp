@@ -5,6 +5,7 @@
 #include "extract/CPage2.h"
 #include "services/Util.h"
 #include "shell/Languages.h"
+#include "shell/Startup.h"
 #include "widgets/CAboutusDialog.h"
 #include "widgets/CImageButton.h"
 #include "widgets/ImageDialog.h"
@@ -227,6 +228,7 @@ void MainWindow::switchLanguage(int index)
     setUpTranslataion();
     golbalLangue = choice.number;
     markCurrentLanguage();
+    Startup::chooseAskpass(Util::GetCurrentExePath(), golbalLangue);
 }
 
 void MainWindow::onEnglish() { switchLanguage(0); }

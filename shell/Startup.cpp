@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QFile>
 #include <QFont>
 #include <QLocale>
 #include <QTranslator>
@@ -23,6 +24,33 @@ void Startup::chooseLanguage(QTranslator& translator)
     translator.load(Languages::cataloguePath(choice));
     if (choice.number != 0)
         golbalLangue = choice.number;
+}
+
+void Startup::putDiskToolsOnPath(const QString& applicationFolder)
+{
+#ifdef Q_OS_LINUX
+    const QString folder = applicationFolder + "/disktools";
+    QStringList path = qEnvironmentVariable("PATH").split(':', Qt::SkipEmptyParts);
+    path.removeAll(folder);
+    path.prepend(folder);
+    qputenv("PATH", QFile::encodeName(path.join(':')));
+#else
+    Q_UNUSED(applicationFolder)
+#endif
+}
+
+void Startup::chooseAskpass(const QString& applicationFolder, int languageNumber)
+{
+#ifdef Q_OS_LINUX
+    const QString folder = applicationFolder + "/translations/";
+    QString prompt = folder + Languages::askpassScript(languageNumber);
+    if (!QFile::exists(prompt))
+        prompt = folder + "askpass.js";
+    qputenv("SUDO_ASKPASS", QFile::encodeName(prompt));
+#else
+    Q_UNUSED(applicationFolder)
+    Q_UNUSED(languageNumber)
+#endif
 }
 
 void Startup::setApplicationFont()

@@ -1,6 +1,7 @@
 #include "services/Util.h"
 #include "shell/AppResources.h"
 #include "shell/CommandLineImage.h"
+#include "shell/Languages.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
@@ -23,12 +24,14 @@ int main(int argc, char* argv[])
         Util::ShowError(QObject::tr("Please drag the icon to Application folder first!"));
         return 0;
     }
+    Startup::putDiskToolsOnPath(Util::GetCurrentExePath());
     Startup::setApplicationFont();
     if (QTextCodec* codec = QTextCodec::codecForLocale())
         qDebug() << "locale codec" << codec->name() << codec->aliases();
     qDebug() << "application data folder" << Util::GetTempDir();
     QTranslator translator;
     Startup::chooseLanguage(translator);
+    Startup::chooseAskpass(Util::GetCurrentExePath(), golbalLangue);
     QApplication::installTranslator(&translator);
     MainWindow window;
     window.show();

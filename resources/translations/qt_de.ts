@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AskpassWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Administrator Password</source>
+        <translation>Administratorpasswort</translation>
+    </message>
+    <message>
+        <source>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</source>
+        <translation>Quillmere braucht Administratorrechte, um das Laufwerk vorzubereiten.
+Geben Sie das Administratorpasswort ein:</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillmere</source>

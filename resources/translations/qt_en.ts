@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AskpassWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Administrator Password</source>
+        <translation>Administrator Password</translation>
+    </message>
+    <message>
+        <source>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</source>
+        <translation>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillmere</source>

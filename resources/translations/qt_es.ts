@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AskpassWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Administrator Password</source>
+        <translation>Contraseña de administrador</translation>
+    </message>
+    <message>
+        <source>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</source>
+        <translation>Quillmere necesita permisos de administrador para preparar la unidad.
+Introduzca la contraseña de administrador:</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillmere</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AskpassWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Administrator Password</source>
+        <translation>Mot de passe administrateur</translation>
+    </message>
+    <message>
+        <source>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</source>
+        <translation>Quillmere a besoin des droits d&apos;administrateur pour préparer le lecteur.
+Saisissez le mot de passe administrateur :</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillmere</source>

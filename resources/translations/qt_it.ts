@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AskpassWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Administrator Password</source>
+        <translation>Password di amministratore</translation>
+    </message>
+    <message>
+        <source>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</source>
+        <translation>Quillmere ha bisogno dei diritti di amministratore per preparare l&apos;unità.
+Inserisci la password di amministratore:</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillmere</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>AskpassWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Administrator Password</source>
+        <translation>Senha de administrador</translation>
+    </message>
+    <message>
+        <source>Quillmere needs administrator rights to prepare the drive.
+Enter the administrator password:</source>
+        <translation>O Quillmere precisa de direitos de administrador para preparar a unidade.
+Introduza a senha de administrador:</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillmere</source>

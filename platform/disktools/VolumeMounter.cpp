@@ -1,5 +1,6 @@
 #include "platform/disktools/VolumeMounter.h"
 
+#include "platform/disktools/FatCleanMark.h"
 #include "platform/disktools/MountPlace.h"
 #include "platform/disktools/Privileges.h"
 #include "platform/disktools/SystemState.h"
@@ -163,9 +164,13 @@ bool VolumeMounter::unmount(const MountEntry& entry, bool force, QString* error)
         *error = "umount: " + run.failureText();
         return false;
     }
-    if (entry.type == "fuse.fusefat" && !waitForFuseFatEnd(entry.source)) {
-        *error = "fusefat did not end after unmounting " + entry.mountPoint;
-        return false;
+    if (entry.type == "fuse.fusefat") {
+        if (!waitForFuseFatEnd(entry.source)) {
+            *error = "fusefat did not end after unmounting " + entry.mountPoint;
+            return false;
+        }
+        if (!FatCleanMark::markClean(entry.source, error))
+            return false;
     }
     if (entry.mountPoint.startsWith("/media/"))
         QDir().rmdir(entry.mountPoint); // only when empty

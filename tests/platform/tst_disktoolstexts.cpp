@@ -7,6 +7,7 @@
 #include "platform/disktools/DiskGuard.h"
 #include "platform/disktools/DiskInfoFormatter.h"
 #include "platform/disktools/DiskListFormatter.h"
+#include "platform/disktools/FatCleanMark.h"
 #include "platform/disktools/FatLabel.h"
 #include "platform/disktools/ImageWriters.h"
 #include "platform/disktools/LsblkReader.h"
@@ -128,6 +129,8 @@ private slots:
     void writerArguments();
     void sizeTexts_data();
     void sizeTexts();
+    void fat16CleanMark_data();
+    void fat16CleanMark();
 };
 
 void TestDiskToolsTexts::lsblkDevices_data()
@@ -709,6 +712,46 @@ void TestDiskToolsTexts::sizeTexts()
 {
     QFETCH(qint64, bytes);
     QTEST(VolumeNames::sizeText(bytes), "text");
+}
+
+void TestDiskToolsTexts::fat16CleanMark_data()
+{
+    QTest::addColumn<QString>("fat");
+    QTest::addColumn<int>("tables");
+    QTest::newRow("FAT16") << "16" << 2;
+    QTest::newRow("FAT32: untouched") << "32" << 0;
+    QTest::newRow("FAT12: untouched") << "12" << 0;
+}
+
+void TestDiskToolsTexts::fat16CleanMark()
+{
+    QFETCH(QString, fat);
+    QFETCH(int, tables);
+    if (!QFileInfo("/usr/sbin/mkfs.vfat").isExecutable() || !QFileInfo("/usr/bin/mdir").isExecutable())
+        QSKIP("needs dosfstools and mtools");
+    const QString volume = freshDir("fat" + fat) + "/volume.img";
+    const int kilobytes = fat == "32" ? 70000 : fat == "16" ? 40000 : 2000;
+    runTool("/usr/sbin/mkfs.vfat", {"-F", fat, "-C", volume, QString::number(kilobytes)});
+    QFile file(volume);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QVector<qint64> offsets = FatCleanMark::secondEntryOffsets(file.read(512));
+    QCOMPARE(offsets.size(), tables);
+    // What fusefat leaves behind.
+    for (const qint64 offset : offsets) {
+        file.seek(offset);
+        QCOMPARE(file.read(2), QByteArray("\xff\xff", 2));
+        file.seek(offset);
+        file.write(QByteArray("\x00\x80", 2));
+    }
+    file.close();
+    int status = 0;
+    runTool("/usr/bin/mdir", {"-i", volume, "::/"}, &status);
+    QCOMPARE(status != 0, tables > 0);
+    QString error;
+    QVERIFY2(FatCleanMark::markClean(volume, &error), qPrintable(error));
+    runTool("/usr/bin/mdir", {"-i", volume, "::/"}, &status);
+    QCOMPARE(status, 0);
+    QVERIFY(FatCleanMark::secondEntryOffsets(QByteArray(512, '\0')).isEmpty());
 }
 
 QUILLMERE_TEST_MAIN(TestDiskToolsTexts)

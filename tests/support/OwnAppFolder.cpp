@@ -45,6 +45,8 @@ int runCopy(int argc, char** argv)
         qFatal("cannot copy the test program to %s", qPrintable(to));
     linkToolFolders(from, to);
     QFile::link(QFileInfo(from + "/translations").canonicalFilePath(), to + "/translations");
+    if (QFileInfo::exists(from + "/mkbootable"))
+        QFile::link(QFileInfo(from + "/mkbootable").canonicalFilePath(), to + "/mkbootable");
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

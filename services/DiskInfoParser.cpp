@@ -34,3 +34,33 @@ QString DiskInfoParser::mountPoint(const QString& info)
     }
     return QString();
 }
+
+bool DiskInfoParser::isOptical(const QString& info)
+{
+    return info.contains("Optical Drive Type:");
+}
+
+bool DiskInfoParser::isUsb(const QString& info)
+{
+    for (const QString& line : info.split('\n')) {
+        if (line.contains("Protocol:") && line.contains("USB"))
+            return true;
+    }
+    return false;
+}
+
+bool DiskInfoParser::isRemovable(const QString& info)
+{
+    const QString key = "Removable Media:";
+    for (const QString& line : info.split('\n')) {
+        const int at = line.indexOf(key);
+        if (at >= 0 && line.indexOf("Removable", at + 1) > at)
+            return true;
+    }
+    return false;
+}
+
+bool DiskInfoParser::isRemovableUsb(const QString& info)
+{
+    return !isOptical(info) && isUsb(info) && isRemovable(info);
+}

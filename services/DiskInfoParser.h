@@ -13,4 +13,13 @@ public:
     static qint64 diskSize(const QString& info);
     // The path of the "Mount Point:" line, empty when the device has none.
     static QString mountPoint(const QString& info);
+
+    // An "Optical Drive Type:" line anywhere.
+    static bool isOptical(const QString& info);
+    // A "Protocol:" line that names USB.
+    static bool isUsb(const QString& info);
+    // A "Removable Media:" line whose value says Removable (not Fixed).
+    static bool isRemovable(const QString& info);
+    // A disk that may be erased as a USB drive: USB, removable, not optical.
+    static bool isRemovableUsb(const QString& info);
 };

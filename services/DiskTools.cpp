@@ -47,9 +47,13 @@ DiskTools::ToolCall DiskTools::driveStatus()
     return {"drutil", {"status"}};
 }
 
-DiskTools::ToolCall DiskTools::burn(const QString& imagePath)
+DiskTools::ToolCall DiskTools::burn(const QString& imagePath, const QString& device)
 {
-    return {"hdiutil", {"burn", "-verbose", "-noverifyburn", imagePath}};
+    QStringList args{"burn"};
+    if (!device.isEmpty())
+        args << "-device" << device;
+    args << "-verbose" << "-noverifyburn" << imagePath;
+    return {"hdiutil", args};
 }
 
 DiskTools::ToolCall DiskTools::makeHybrid(const QString& outputPath, const QString& sourceFolder)

@@ -38,7 +38,9 @@ public:
     // Argument lists.
     static ToolCall partitionDisk(const QString& device, const QString& personality, const QString& volumeName);
     static ToolCall driveStatus();                                 // drutil status
-    static ToolCall burn(const QString& imagePath);
+    // hdiutil burn [-device DEVICE] -verbose -noverifyburn IMAGE: the drive
+    // is named whenever it is known.
+    static ToolCall burn(const QString& imagePath, const QString& device = QString());
     static ToolCall makeHybrid(const QString& outputPath, const QString& sourceFolder);
     static ToolCall eject(const QString& device);
     static ToolCall mountTable();                                  // mount, collected at the end

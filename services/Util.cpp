@@ -64,7 +64,7 @@ void Util::WriteLog(const QString& message)
     out << time << ' ' << message << '\n';
 }
 
-QString Util::callexternapp(const QString& program, const QString& arguments)
+QString Util::callexternapp(const QString& program, const QString& arguments, int* exitCode)
 {
     callexternappT worker("\"" + program + "\"", arguments);
     QEventLoop loop;
@@ -73,6 +73,8 @@ QString Util::callexternapp(const QString& program, const QString& arguments)
     if (!worker.isFinished())
         loop.exec();
     worker.wait();
+    if (exitCode)
+        *exitCode = worker.exitCode();
     return worker.result();
 }
 

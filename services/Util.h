@@ -30,7 +30,9 @@ public:
     // True while the log's switch file exists; callers that write many
     // lines at once ask once and skip WriteLog when it is off.
     static bool IsLogEnabled();
-    static QString callexternapp(const QString& program, const QString& arguments);
+    // exitCode, when given, receives the program's exit code (-1 when it
+    // could not start or crashed).
+    static QString callexternapp(const QString& program, const QString& arguments, int* exitCode = nullptr);
     static bool WriteMulLinesToFile(const QStringList& lines, const QString& path);
     static void SetCursorBusy();
     static void RestoreCursor();
@@ -57,6 +59,9 @@ public:
     static bool DirCopy(const QString& source, const QString& destination);
     static bool DirCopy2(const QString& source, const QString& destination);
     static qint64 DirSize(const QString& path);
+    // The output of "diskutil info DEVICE" (Latin-1, up to the first zero
+    // byte); empty when it could not run or did not end within 30 s.
+    static QString DiskInfo(const QString& device);
     static qint64 DiskSpaceTotal(const QString& device);
     static QString GetMountPoint(const QString& device);
     static void OpenExplorer(QWidget* parent, const QString& path);

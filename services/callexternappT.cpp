@@ -18,8 +18,11 @@ void callexternappT::run()
     QProcess process;
     const QString program = parts.takeFirst();
     process.start(program, parts, QIODevice::ReadOnly);
-    if (process.waitForStarted(-1))
+    if (process.waitForStarted(-1)) {
         process.waitForFinished(-1);
+        if (process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit)
+            m_ExitCode = process.exitCode();
+    }
     QByteArray output = process.readAllStandardOutput();
     const int zero = output.indexOf('\0');
     if (zero >= 0)

@@ -11,6 +11,8 @@ class callexternappT : public QThread
 public:
     callexternappT(const QString& program, const QString& arguments);
     QString result() const { return m_Result; }
+    // The exit code; -1 when the program could not start or crashed.
+    int exitCode() const { return m_ExitCode; }
 
 protected:
     void run() override;
@@ -19,4 +21,5 @@ private:
     QString m_Program;
     QString m_Arguments;
     QString m_Result;
+    int m_ExitCode = -1;
 };

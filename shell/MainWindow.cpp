@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "burn/CBurnDialog.h"
 #include "create/CPage3.h"
 #include "edit/CPage4.h"
 #include "extract/CPage2.h"
@@ -166,7 +167,11 @@ void MainWindow::showPage(ImageDialog* page, const QPoint& position, const std::
     m_CurrentPage = page;
 }
 
-void MainWindow::onBurn() {}
+void MainWindow::onBurn()
+{
+    // Built inside the window, so that it follows the window's drive changes.
+    showPage(new CBurnDialog(this), QPoint(1, 107));
+}
 
 void MainWindow::onExtract()
 {

@@ -50,6 +50,157 @@ Geben Sie das Administratorpasswort ein:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Brennen</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-Abbild:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Bootfähige DVD/CD erstellen</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Zieldisc wählen und dann auf BRENNEN klicken</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Bootfähigen USB-Stick erstellen</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Ziel-USB-Stick wählen und dann auf BRENNEN klicken</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitionsstil</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volumebezeichnung</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (für BIOS-/CSM-Start)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (für UEFI-Start nötig)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Disc wird gebrannt...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Brennen der Disc</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Die Disc wurde gebrannt.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Brennen fehlgeschlagen! So geht es weiter:
+1. Erneut brennen.
+2. Einen anderen USB-Stick oder eine andere DVD nehmen.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>USB-Stick wird formatiert...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Erfolgreich gebrannt.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Bitte stecken Sie Ihren USB-Stick in den Computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Der USB-Stick wird formatiert, alle Daten darauf werden gelöscht! Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Nicht genug Platz: Bitte einen größeren USB-Stick oder eine größere CD/DVD verwenden.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Prüfen des USB-Sticks</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 ist nicht mehr das aufgeführte Laufwerk. Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>USB-Stick wird bootfähig gemacht...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatieren des USB-Sticks</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Das neue Volume %1 wurde nicht eingebunden.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Aushängen des USB-Sticks</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Bootfähig machen des USB-Sticks</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Das Volume wurde nicht wieder unter %1 eingebunden.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Schreiben der Startkonfiguration</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB-Stick wird beschrieben...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Kopieren des Abbildinhalts</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>WIM-Datei über 4 GB wird verarbeitet...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Aufteilen von install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

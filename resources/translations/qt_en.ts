@@ -50,6 +50,157 @@ Enter the administrator password:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Burn</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO Image:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Create A Bootable DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Select a target disc then click BURN button</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Create A Bootable USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Select a target USB then click BURN button</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partition Style</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>File System</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volume Label</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR(for legacy BIOS/CSM boot)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT(required for UEFI boot)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Burning the disc...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Burning the disc</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Burning disc successfully.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>The USB disk is under formating...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Burning Successfully...</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Please insert your USB drive to computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Checking the USB drive</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 is no longer the drive that was listed. Nothing was erased.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>make usb drive bootable...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatting the USB drive</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>The new volume %1 was not mounted.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Unmounting the USB drive</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Making the USB drive bootable</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>The volume was not mounted again at %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Writing the boot configuration</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Burning the USB disk...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Copying the content of the image</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Process the wim file larger than 4 GB...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Splitting install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

@@ -50,6 +50,157 @@ Introduzca la contraseña de administrador:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Imagen ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Crear un DVD/CD de arranque</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Elija el disco de destino y pulse GRABAR</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Crear un USB de arranque</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Elija el USB de destino y pulse GRABAR</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Particionado</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etiqueta del volumen</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (arranque BIOS/CSM)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (necesario para UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Grabando el disco...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Grabación del disco</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>El disco se ha grabado.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>¡Error al grabar! Haga lo siguiente:
+1. Vuelva a grabar.
+2. Use otro USB u otro DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formateando el USB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Grabación completada.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Conecte su USB al ordenador</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>El USB se formateará y se borrarán todos sus datos. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espacio insuficiente: use un USB o un CD/DVD de mayor capacidad.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Comprobación del USB</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 ya no es la unidad de la lista. No se ha borrado nada.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>Haciendo el USB de arranque...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formateo del USB</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>El nuevo volumen %1 no se montó.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Desmontaje del USB</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Preparación del arranque del USB</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>El volumen no se volvió a montar en %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Escritura de la configuración de arranque</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Grabando el USB...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Copia del contenido de la imagen</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Procesando el archivo wim de más de 4 GB...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>División de install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

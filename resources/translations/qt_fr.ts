@@ -50,6 +50,157 @@ Saisissez le mot de passe administrateur :</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Graver</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Image ISO :</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Créer un DVD/CD amorçable</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Choisissez le disque cible, puis cliquez sur GRAVER</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Créer une clé USB amorçable</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Choisissez la clé USB cible, puis cliquez sur GRAVER</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitions</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Système de fichiers</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Nom du volume</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (démarrage BIOS/CSM)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (requis pour l’UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogue</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Gravure du disque...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Gravure du disque</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Le disque a été gravé.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Échec de la gravure ! Essayez ceci :
+1. Gravez à nouveau.
+2. Utilisez une autre clé USB ou un autre DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formatage de la clé USB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Gravure réussie.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Branchez votre clé USB sur l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>La clé USB va être formatée et toutes ses données seront effacées ! Continuer ?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espace insuffisant : utilisez une clé USB ou un CD/DVD plus grand.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Vérification de la clé USB</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 n’est plus le disque proposé dans la liste. Rien n’a été effacé.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>Rendre la clé USB amorçable...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatage de la clé USB</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Le nouveau volume %1 n’a pas été monté.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Démontage de la clé USB</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Rendre la clé USB amorçable</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Le volume n’a pas été remonté sur %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Écriture de la configuration de démarrage</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Gravure de la clé USB...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Copie du contenu de l’image</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Traitement du fichier wim de plus de 4 Go...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Découpage de install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

@@ -50,6 +50,157 @@ Inserisci la password di amministratore:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Masterizza</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Immagine ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Crea un DVD/CD avviabile</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Scegli il disco di destinazione e fai clic su MASTERIZZA</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Crea un’unità USB avviabile</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Scegli l’unità USB di destinazione e fai clic su MASTERIZZA</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partizioni</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>File system</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etichetta volume</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (avvio BIOS/CSM)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (necessario per UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Masterizzazione del disco...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Masterizzazione del disco</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Il disco è stato masterizzato.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Masterizzazione non riuscita! Prova così:
+1. Masterizza di nuovo.
+2. Usa un’altra unità USB o un altro DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formattazione dell’unità USB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Masterizzazione completata.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Collega l’unità USB al computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>L’unità USB verrà formattata e tutti i dati saranno eliminati! Vuoi continuare?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Spazio insufficiente: usa un’unità USB o un CD/DVD più capiente.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Verifica dell’unità USB</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 non è più l’unità elencata. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>Rendo avviabile l’unità USB...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formattazione dell’unità USB</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Il nuovo volume %1 non è stato montato.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Smontaggio dell’unità USB</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Rendere avviabile l’unità USB</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Il volume non è stato rimontato in %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Scrittura della configurazione di avvio</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Scrittura dell’unità USB...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Copia del contenuto dell’immagine</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Elaborazione del file wim oltre 4 GB...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Suddivisione di install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

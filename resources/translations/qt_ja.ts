@@ -50,6 +50,157 @@ Enter the administrator password:</source>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO イメージ:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>起動可能な DVD/CD を作成</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>書き込み先のディスクを選んで「書き込み」を押してください</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>起動可能な USB を作成</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>書き込み先の USB を選んで「書き込み」を押してください</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>パーティション形式</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>ファイルシステム</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>ボリュームラベル</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR（従来の BIOS/CSM 起動用）</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT（UEFI 起動に必要）</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>ディスクへの書き込み</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>ディスクへの書き込みが完了しました。</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>書き込みに失敗しました。次をお試しください:
+1. もう一度書き込む。
+2. 別の USB ドライブや DVD に替える。</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>USB ディスクをフォーマットしています...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>書き込みが完了しました。</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>USB ドライブをコンピュータに挿してください</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB ドライブはフォーマットされ、中のデータはすべて消去されます。続けますか?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>容量が足りません。より大きな USB または CD/DVD に替えてください。</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>USB ドライブの確認</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 は一覧にあったドライブではなくなりました。何も消去していません。</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>USB ドライブを起動可能にしています...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>USB ドライブのフォーマット</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>新しいボリューム %1 がマウントされませんでした。</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>USB ドライブのマウント解除</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>USB ドライブを起動可能にする処理</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>ボリュームが %1 に再マウントされませんでした。</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>起動設定の書き込み</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>イメージの内容のコピー</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>4 GB を超える wim ファイルを処理しています...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>install.wim の分割</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

@@ -50,6 +50,157 @@ Voer het beheerderswachtwoord in:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Branden</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-image:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Een opstartbare dvd/cd maken</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Kies de doelschijf en klik op BRANDEN</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Een opstartbare USB maken</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Kies de doel-USB en klik op BRANDEN</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitiestijl</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Bestandssysteem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volumelabel</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (voor BIOS/CSM-opstart)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (nodig voor UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Schijf wordt gebrand...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Branden van de schijf</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>De schijf is gebrand.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Branden mislukt! Doe het volgende:
+1. Probeer opnieuw te branden.
+2. Gebruik een andere USB-stick of dvd.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>USB-stick wordt geformatteerd...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Branden gelukt.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Sluit uw USB-stick aan op de computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>De USB-stick wordt geformatteerd en alle gegevens erop worden gewist! Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Onvoldoende ruimte: gebruik een grotere USB-stick of cd/dvd.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Controle van de USB-stick</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 is niet meer de schijf uit de lijst. Er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>USB-stick wordt opstartbaar gemaakt...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatteren van de USB-stick</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Het nieuwe volume %1 is niet gekoppeld.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Ontkoppelen van de USB-stick</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Opstartbaar maken van de USB-stick</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Het volume is niet opnieuw gekoppeld op %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Schrijven van de opstartconfiguratie</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB-stick wordt beschreven...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Kopiëren van de inhoud van de image</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Wim-bestand groter dan 4 GB wordt verwerkt...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Splitsen van install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

@@ -50,6 +50,157 @@ Wprowadź hasło administratora:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Obraz ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Utwórz startową płytę DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Wybierz płytę docelową i kliknij NAGRAJ</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Utwórz startowy dysk USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Wybierz docelowy dysk USB i kliknij NAGRAJ</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Styl partycji</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>System plików</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etykieta woluminu</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (rozruch BIOS/CSM)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (wymagany dla UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Nagrywanie płyty...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Nagrywanie płyty</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Płyta została nagrana.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Nagrywanie nie powiodło się! Zrób tak:
+1. Spróbuj nagrać ponownie.
+2. Użyj innego dysku USB lub płyty DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formatowanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Nagrywanie zakończone.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Podłącz dysk USB do komputera</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Dysk USB zostanie sformatowany, a wszystkie dane na nim usunięte! Kontynuować?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Za mało miejsca: użyj większego dysku USB lub płyty CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Sprawdzanie dysku USB</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 nie jest już dyskiem z listy. Niczego nie usunięto.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>Przygotowywanie dysku USB do rozruchu...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatowanie dysku USB</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Nowy wolumin %1 nie został zamontowany.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Odmontowywanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Przygotowanie dysku USB do rozruchu</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Wolumin nie został ponownie zamontowany w %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Zapis konfiguracji rozruchu</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Nagrywanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Kopiowanie zawartości obrazu</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Przetwarzanie pliku wim większego niż 4 GB...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Dzielenie install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

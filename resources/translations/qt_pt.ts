@@ -50,6 +50,157 @@ Introduza a senha de administrador:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Imagem ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Criar um DVD/CD inicializável</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Escolha o disco de destino e clique em GRAVAR</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Criar um USB inicializável</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Escolha o USB de destino e clique em GRAVAR</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partições</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de ficheiros</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Rótulo do volume</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (arranque BIOS/CSM)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (necessário para UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>A gravar o disco...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Gravação do disco</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>O disco foi gravado.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>A gravação falhou! Faça o seguinte:
+1. Grave novamente.
+2. Use outro USB ou outro DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>A formatar o USB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Gravação concluída.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Ligue o seu USB ao computador</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>O USB será formatado e todos os dados serão apagados! Quer continuar?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espaço insuficiente: use um USB ou CD/DVD de maior capacidade.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Verificação do USB</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 já não é a unidade da lista. Nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>A tornar o USB inicializável...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatação do USB</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>O novo volume %1 não foi montado.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Desmontagem do USB</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Preparação do arranque do USB</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>O volume não voltou a ser montado em %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Escrita da configuração de arranque</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>A gravar o USB...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Cópia do conteúdo da imagem</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>A processar o ficheiro wim com mais de 4 GB...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Divisão de install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

@@ -50,6 +50,157 @@ Enter the administrator password:</source>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Образ ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Создать загрузочный DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Выберите диск и нажмите «Записать»</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Создать загрузочный USB-накопитель</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Выберите USB-накопитель и нажмите «Записать»</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Разметка</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Файловая система</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Метка тома</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (загрузка BIOS/CSM)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (нужен для UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Запись диска...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Запись диска</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Диск записан.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Не удалось записать! Попробуйте:
+1. Записать ещё раз.
+2. Взять другой USB-накопитель или DVD.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Форматирование USB-накопителя...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Запись завершена.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Подключите USB-накопитель к компьютеру</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB-накопитель будет отформатирован, все данные на нём будут удалены! Продолжить?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Недостаточно места: возьмите USB-накопитель или CD/DVD большей ёмкости.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Проверка USB-накопителя</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 больше не тот диск, что был в списке. Ничего не стёрто.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>USB-накопитель делается загрузочным...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Форматирование USB-накопителя</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Новый том %1 не подключён.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Отключение USB-накопителя</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Подготовка загрузки USB-накопителя</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Том не подключён снова в %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Запись настроек загрузки</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Запись USB-накопителя...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Копирование содержимого образа</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Обработка файла wim больше 4 ГБ...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Разделение install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

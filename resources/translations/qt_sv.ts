@@ -50,6 +50,157 @@ Ange administratörslösenordet:</translation>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bläddra</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Bränn</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-avbild:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Skapa en startbar dvd/cd</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Välj målskiva och klicka på BRÄNN</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Skapa en startbar USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Välj mål-USB och klicka på BRÄNN</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitionsstil</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Filsystem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volymetikett</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR (för BIOS/CSM-start)</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT (krävs för UEFI)</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Skivan bränns...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>Bränning av skivan</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Skivan har bränts.</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Bränningen misslyckades! Gör så här:
+1. Försök bränna igen.
+2. Byt till en annan USB-enhet eller dvd.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>USB-enheten formateras...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Bränningen lyckades.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Anslut USB-enheten till datorn</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB-enheten formateras och all data på den raderas! Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Inte tillräckligt med utrymme: byt till en större USB-enhet eller cd/dvd.</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>Kontroll av USB-enheten</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 är inte längre enheten i listan. Inget raderades.</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>USB-enheten görs startbar...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>Formatering av USB-enheten</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>Den nya volymen %1 monterades inte.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>Avmontering av USB-enheten</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>Göra USB-enheten startbar</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>Volymen monterades inte igen på %1.</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>Skrivning av startkonfigurationen</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB-enheten skrivs...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>Kopiering av avbildens innehåll</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Wim-filen större än 4 GB bearbetas...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>Delning av install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

@@ -50,6 +50,157 @@ Enter the administrator password:</source>
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>刻录</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO 镜像：</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>制作可启动 DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>选择目标光盘，然后点击“刻录”按钮</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>制作可启动 U 盘</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>选择目标 U 盘，然后点击“刻录”按钮</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>分区类型</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>文件系统</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>卷标</translation>
+    </message>
+    <message>
+        <source>MBR(for legacy BIOS/CSM boot)</source>
+        <translation>MBR（用于传统 BIOS/CSM 启动）</translation>
+    </message>
+    <message>
+        <source>GPT(required for UEFI boot)</source>
+        <translation>GPT（UEFI 启动所需）</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>正在刻录光盘...</translation>
+    </message>
+    <message>
+        <source>Burning the disc</source>
+        <translation>刻录光盘</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>光盘刻录成功。</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>刻录失败！请按以下方法操作：
+1. 重新刻录。
+2. 换一个 U 盘或 DVD。</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>正在格式化 U 盘...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>刻录成功！</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>请将 U 盘插入电脑</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>U 盘将被格式化，其中所有数据都会被删除！是否继续？</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>空间不足，请换用容量更大的 U 盘或 CD/DVD。</translation>
+    </message>
+    <message>
+        <source>Checking the USB drive</source>
+        <translation>检查 U 盘</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the drive that was listed. Nothing was erased.</source>
+        <translation>%1 已不是列表中的那个磁盘，未擦除任何内容。</translation>
+    </message>
+    <message>
+        <source>make usb drive bootable...</source>
+        <translation>正在使 U 盘可启动...</translation>
+    </message>
+    <message>
+        <source>Formatting the USB drive</source>
+        <translation>格式化 U 盘</translation>
+    </message>
+    <message>
+        <source>The new volume %1 was not mounted.</source>
+        <translation>新卷 %1 未被挂载。</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB drive</source>
+        <translation>卸载 U 盘</translation>
+    </message>
+    <message>
+        <source>Making the USB drive bootable</source>
+        <translation>使 U 盘可启动</translation>
+    </message>
+    <message>
+        <source>The volume was not mounted again at %1.</source>
+        <translation>卷未重新挂载到 %1。</translation>
+    </message>
+    <message>
+        <source>Writing the boot configuration</source>
+        <translation>写入启动配置</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>正在刻录 U 盘...</translation>
+    </message>
+    <message>
+        <source>Copying the content of the image</source>
+        <translation>复制镜像内容</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>正在处理大于 4 GB 的 wim 文件...</translation>
+    </message>
+    <message>
+        <source>Splitting install.wim</source>
+        <translation>拆分 install.wim</translation>
+    </message>
+</context>
+<context>
     <name>CInputDialog</name>
     <message>
         <source>Please input the name:</source>

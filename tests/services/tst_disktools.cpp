@@ -39,6 +39,9 @@ void TestDiskTools::argumentLists_data()
     QTest::newRow("drive status") << DiskTools::driveStatus() << "drutil" << QStringList{"status"};
     QTest::newRow("burn") << DiskTools::burn("/images/a b.iso") << "hdiutil"
                           << QStringList{"burn", "-verbose", "-noverifyburn", "/images/a b.iso"};
+    QTest::newRow("burn to a named drive") << DiskTools::burn("/images/a b.iso", "/dev/disk3") << "hdiutil"
+                                           << QStringList{"burn", "-device", "/dev/disk3", "-verbose",
+                                                          "-noverifyburn", "/images/a b.iso"};
     QTest::newRow("make hybrid") << DiskTools::makeHybrid("/out/disc copy.iso", "/Volumes/DISC") << "hdiutil"
                                  << QStringList{"makehybrid", "-iso", "-joliet", "-debug", "-ov", "-o",
                                                 "/out/disc copy.iso", "/Volumes/DISC"};

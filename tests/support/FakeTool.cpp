@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -97,7 +98,11 @@ QString FakeTool::callsFile() const
 
 FakeTool& FakeTool::on(const QString& pattern, const Reply& reply)
 {
-    m_Rules.append({pattern, reply});
+    auto same = std::find_if(m_Rules.begin(), m_Rules.end(), [&](const Rule& rule) { return rule.pattern == pattern; });
+    if (same != m_Rules.end())
+        same->reply = reply;
+    else
+        m_Rules.append({pattern, reply});
     writeScript();
     return *this;
 }
@@ -117,10 +122,18 @@ FakeTool& FakeTool::otherwise(const Reply& reply)
     return *this;
 }
 
-QList<QStringList> FakeTool::calls() const
+QString FakeTool::journalFile()
+{
+    return folder() + "/.journal";
+}
+
+namespace {
+
+// One call per line, each argument ended by the unit separator.
+QList<QStringList> readCalls(const QString& file)
 {
     QList<QStringList> result;
-    const QList<QByteArray> lines = TestSupport::readFile(callsFile()).split('\n');
+    const QList<QByteArray> lines = TestSupport::readFile(file).split('\n');
     for (const QByteArray& line : lines) {
         if (line.isEmpty() && &line == &lines.last())
             break;
@@ -129,6 +142,23 @@ QList<QStringList> FakeTool::calls() const
         result << args;
     }
     return result;
+}
+
+} // namespace
+
+QList<QStringList> FakeTool::calls() const
+{
+    return readCalls(callsFile());
+}
+
+QList<QStringList> FakeTool::journal()
+{
+    return readCalls(journalFile());
+}
+
+void FakeTool::clearJournal()
+{
+    TestSupport::writeFile(journalFile(), QByteArray());
 }
 
 void FakeTool::clearCalls()
@@ -141,6 +171,8 @@ void FakeTool::writeScript() const
     QString script = "#!/bin/sh\n# A fake " + m_Name + " written by FakeTool.\n";
     script += "{ for arg in \"$@\"; do printf '%s\\037' \"$arg\"; done; printf '\\n'; } >> " +
               quoted(callsFile()) + "\n";
+    script += "{ printf '%s\\037' " + quoted(m_Name) + "; for arg in \"$@\"; do printf '%s\\037' \"$arg\"; done; "
+              "printf '\\n'; } >> " + quoted(journalFile()) + "\n";
     script += "case \"$*\" in\n";
     for (int i = 0; i < m_Rules.size(); ++i) {
         TestSupport::writeFile(replyFile(i), m_Rules[i].reply.output);

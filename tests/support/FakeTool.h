@@ -18,7 +18,8 @@
 //   QCOMPARE(diskutil.calls().last(), (QStringList{"info", "/dev/disk2"}));
 //
 // Patterns are matched against all arguments joined by single blanks, in
-// the order they were added; the first that matches gives the reply. Only
+// the order they were added; the first that matches gives the reply. A
+// pattern given again replaces its reply and keeps its place. Only
 // "*" (any text) and "?" (one character) are special; "" matches a call
 // without arguments. Without a matching pattern the fake prints nothing
 // and exits with code 1, unless otherwise() says else.
@@ -54,6 +55,10 @@ public:
     // The argument lists of every call so far, oldest first.
     QList<QStringList> calls() const;
     void clearCalls();
+    // The calls of every fake of this test program in the order they were
+    // made, each the tool's name followed by its arguments.
+    static QList<QStringList> journal();
+    static void clearJournal();
 
     QString path() const;
     // The folder that holds the fakes; first on PATH.
@@ -68,6 +73,7 @@ private:
     void writeScript() const;
     QString replyFile(int index) const;
     QString callsFile() const;
+    static QString journalFile();
 
     QString m_Name;
     QList<Rule> m_Rules;

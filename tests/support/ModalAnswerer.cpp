@@ -1,6 +1,7 @@
 #include "ModalAnswerer.h"
 
 #include "widgets/CBaseImageCtrl.h"
+#include "widgets/CProgressDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,12 +28,20 @@ ModalAnswerer::ModalAnswerer(QList<Answer> answers, QObject* parent)
 void ModalAnswerer::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || m_Answers.isEmpty())
+    if (!modal || !modal->isVisible())
         return;
     QStringList labels;
     for (QLabel* label : modal->findChildren<QLabel*>())
         if (!label->text().isEmpty())
             labels << label->text();
+    if (m_Answers.isEmpty()) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (m_CloseUnexpected && dialog && !qobject_cast<CProgressDialog*>(dialog)) {
+            m_Unexpected << labels.join('\n');
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        }
+        return;
+    }
     if (m_Answers.first()(modal)) {
         m_Answers.removeFirst();
         m_Texts << labels.join('\n');

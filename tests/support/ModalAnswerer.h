@@ -21,6 +21,12 @@ public:
     explicit ModalAnswerer(QList<Answer> answers = {}, QObject* parent = nullptr);
     void add(const Answer& answer) { m_Answers.append(answer); }
 
+    // Once every answer is used, a further dialog run with exec() (not a
+    // progress dialog, which is only shown) is closed at once and its text
+    // kept in unexpected(), so that a test fails instead of waiting.
+    void closeUnexpected() { m_CloseUnexpected = true; }
+    QStringList unexpected() const { return m_Unexpected; }
+
     int answered() const { return m_Answered; }
     bool allAnswered() const { return m_Answers.isEmpty(); }
     QStringList texts() const { return m_Texts; }
@@ -42,6 +48,8 @@ private:
 
     QList<Answer> m_Answers;
     QStringList m_Texts;
+    QStringList m_Unexpected;
+    bool m_CloseUnexpected = false;
     QTimer m_Timer;
     int m_Answered = 0;
 };

@@ -102,6 +102,7 @@ private:
     QString m_FailedStep;
     QString m_FailureLine;
     QStringList m_DiscLines;
+    QStringList m_CopyErrors;
     QElapsedTimer m_CopyTimer;
     qint64 m_CopyBytes = 0;
 };

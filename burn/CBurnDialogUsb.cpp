@@ -9,15 +9,15 @@
 #include "burn/SyslinuxConfig.h"
 #include "burn/ToolStep.h"
 #include "burn/UsbBurnJob.h"
-#include "burn/UsbCopyProgress.h"
+#include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/BootStep.h"
 #include "services/CRunCommandThread.h"
 #include "services/DiskInfoParser.h"
 #include "services/DiskTools.h"
+#include "services/InterfaceLanguages.h"
 #include "services/Util.h"
 #include "services/WimTool.h"
-#include "shell/Languages.h"
 #include "widgets/CMyComboBox.h"
 #include "widgets/CProgressDialog.h"
 
@@ -32,12 +32,6 @@
 Q_LOGGING_CATEGORY(lcBurn, "quillmere.burn")
 
 namespace {
-
-// Whether the copy of the image's content is complete.
-bool copySucceeded(const RunResult& result)
-{
-    return result.succeeded();
-}
 
 QString lastLine(const QString& output)
 {
@@ -202,13 +196,15 @@ bool CBurnDialog::copyContent(const UsbBurnJob& job)
     m_ProgressDialog->SetRange(0, 100);
     connect(m_BurnThread, &CRunCommandThread::standoutputline, this, &CBurnDialog::onUSBBurnOutput);
     m_CopyBytes = job.isoSize;
+    m_CopyErrors.clear();
     m_CopyTimer.start();
     ToolStep step(m_BurnThread);
     const RunResult result = step.run(ArchiveTool::program(), args);
     m_BurnThread->release();
     m_BurnThread = nullptr;
-    if (!copySucceeded(result))
-        return fail(tr("Copying the content of the image"), step.message());
+    if (!ArchiveTool::extractionSucceeded(result, m_CopyErrors))
+        return fail(tr("Copying the content of the image"),
+                    m_CopyErrors.isEmpty() ? step.message() : m_CopyErrors.last());
     return true;
 }
 
@@ -233,15 +229,16 @@ bool CBurnDialog::splitWim(const UsbBurnJob& job)
 void CBurnDialog::onUSBBurnOutput(QString line)
 {
     qCDebug(lcBurn) << "CBurnDialog::onUSBBurnOutput" << line;
-    const auto update = UsbCopyProgress::parse(line);
-    if (!update)
+    m_CopyErrors << ArchiveProgress::errorLines(line);
+    ArchiveProgress::Report report;
+    if (!ArchiveProgress::lastReport(line, &report))
         return;
-    m_ProgressDialog->SetValue(update->percent);
+    m_ProgressDialog->SetValue(report.percent);
     const qint64 elapsedMs = qMax<qint64>(m_CopyTimer.isValid() ? m_CopyTimer.elapsed() : 0, 1);
-    const qint64 rate = m_CopyBytes / 100 * update->percent * 1000 / elapsedMs;
+    const qint64 rate = m_CopyBytes / 100 * report.percent * 1000 / elapsedMs;
     QStringList detail;
-    if (!update->entry.isEmpty())
-        detail << update->entry;
+    if (!report.entry.isEmpty())
+        detail << report.entry;
     if (rate > 0)
         detail << Util::SizeToString(rate) + "/s";
     QString text = tr("Burning the USB disk...");
@@ -258,7 +255,7 @@ void CBurnDialog::getParameterlist(QStringList& qstrlist, QString usbdrive, QStr
     qDebug() << "translations path ***" << folder;
     qDebug() << "js" << translations.absoluteFilePath("askpass.js");
     qDebug() << "bootable" << BootStep::scriptPath();
-    const QString askpass = Languages::askpassScript(golbalLangue);
+    const QString askpass = InterfaceLanguages::askpassScript(golbalLangue);
     auto append = [&](const QString& file) {
         qstrlist << "-c"
                  << BootStep::command(translations.absoluteFilePath(file), BootStep::scriptPath(), usbdrive,

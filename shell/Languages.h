@@ -1,11 +1,9 @@
 #pragma once
 
+#include "services/InterfaceLanguages.h"
+
 #include <QLocale>
 #include <QString>
-
-// The number of the current interface language: a QLocale::Language value,
-// or 151 (QLocale::Netherlands) for Dutch; 0 when none was recognised.
-extern int golbalLangue;
 
 struct LanguageChoice {
     QString file;   // relative to the application folder

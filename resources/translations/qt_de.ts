@@ -137,7 +137,7 @@ Geben Sie das Administratorpasswort ein:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Bitte stecken Sie Ihren USB-Stick in den Computer</translation>
+        <translation>Bitte stecken Sie Ihren USB-Stick in den Computer.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

@@ -117,27 +117,27 @@ Enter the administrator password:</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
-        <translation>Burning disc successfully.</translation>
+        <translation>The disc was burned successfully.</translation>
     </message>
     <message>
         <source>Burn Failed! Do as following:
 1.Try to burn again.
 2.Change another USB drive or DVD.</source>
-        <translation>Burn Failed! Do as following:
-1.Try to burn again.
-2.Change another USB drive or DVD.</translation>
+        <translation>Burn failed! Try the following:
+1. Burn again.
+2. Use another USB drive or DVD.</translation>
     </message>
     <message>
         <source>The USB disk is under formating...</source>
-        <translation>The USB disk is under formating...</translation>
+        <translation>Formatting the USB drive...</translation>
     </message>
     <message>
         <source>Burning Successfully...</source>
-        <translation>Burning Successfully...</translation>
+        <translation>The USB drive was burned successfully.</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Please insert your USB drive to computer</translation>
+        <translation>Please insert your USB drive into the computer.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
@@ -145,7 +145,7 @@ Enter the administrator password:</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
-        <translation>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</translation>
+        <translation>Not enough space on the drive. Please use a larger USB drive or CD/DVD.</translation>
     </message>
     <message>
         <source>Checking the USB drive</source>
@@ -157,7 +157,7 @@ Enter the administrator password:</translation>
     </message>
     <message>
         <source>make usb drive bootable...</source>
-        <translation>make usb drive bootable...</translation>
+        <translation>Making the USB drive bootable...</translation>
     </message>
     <message>
         <source>Formatting the USB drive</source>
@@ -185,7 +185,7 @@ Enter the administrator password:</translation>
     </message>
     <message>
         <source>Burning the USB disk...</source>
-        <translation>Burning the USB disk...</translation>
+        <translation>Burning the USB drive...</translation>
     </message>
     <message>
         <source>Copying the content of the image</source>
@@ -193,7 +193,7 @@ Enter the administrator password:</translation>
     </message>
     <message>
         <source>Process the wim file larger than 4 GB...</source>
-        <translation>Process the wim file larger than 4 GB...</translation>
+        <translation>Processing the WIM file larger than 4 GB...</translation>
     </message>
     <message>
         <source>Splitting install.wim</source>

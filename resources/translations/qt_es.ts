@@ -137,7 +137,7 @@ Introduzca la contraseña de administrador:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Conecte su USB al ordenador</translation>
+        <translation>Conecte su USB al ordenador.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

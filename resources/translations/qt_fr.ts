@@ -137,7 +137,7 @@ Saisissez le mot de passe administrateur :</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Branchez votre clé USB sur l’ordinateur</translation>
+        <translation>Branchez votre clé USB sur l’ordinateur.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

@@ -137,7 +137,7 @@ Inserisci la password di amministratore:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Collega l’unità USB al computer</translation>
+        <translation>Collega l’unità USB al computer.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

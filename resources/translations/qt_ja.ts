@@ -137,7 +137,7 @@ Enter the administrator password:</source>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>USB ドライブをコンピュータに挿してください</translation>
+        <translation>USB ドライブをコンピュータに挿してください。</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

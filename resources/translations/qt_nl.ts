@@ -137,7 +137,7 @@ Voer het beheerderswachtwoord in:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Sluit uw USB-stick aan op de computer</translation>
+        <translation>Sluit uw USB-stick aan op de computer.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

@@ -137,7 +137,7 @@ Wprowadź hasło administratora:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Podłącz dysk USB do komputera</translation>
+        <translation>Podłącz dysk USB do komputera.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

@@ -137,7 +137,7 @@ Introduza a senha de administrador:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Ligue o seu USB ao computador</translation>
+        <translation>Ligue o seu USB ao computador.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

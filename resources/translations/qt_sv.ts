@@ -137,7 +137,7 @@ Ange administratörslösenordet:</translation>
     </message>
     <message>
         <source>Please insert your USB drive to computer</source>
-        <translation>Anslut USB-enheten till datorn</translation>
+        <translation>Anslut USB-enheten till datorn.</translation>
     </message>
     <message>
         <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>

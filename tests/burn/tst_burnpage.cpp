@@ -2,7 +2,7 @@
 
 #include "burn/CBurnDialog.h"
 #include "services/Util.h"
-#include "shell/Languages.h"
+#include "services/InterfaceLanguages.h"
 #include "shell/MainWindow.h"
 #include "support/BurnPageDriver.h"
 #include "support/OwnAppFolder.h"

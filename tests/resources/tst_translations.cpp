@@ -172,6 +172,17 @@ static const QMap<QString, QString>& correctedEnglish()
         {"Please drag the icon to Application folder first!", "Please drag the icon to the Applications folder first!"},
         {"Total Size : 0 KB", "Total Size: 0 KB"},
         {"Max Size : 5 GB", "Max Size: 5 GB"},
+        {"The USB disk is under formating...", "Formatting the USB drive..."},
+        {"make usb drive bootable...", "Making the USB drive bootable..."},
+        {"Burning Successfully...", "The USB drive was burned successfully."},
+        {"Burning disc successfully.", "The disc was burned successfully."},
+        {"Burn Failed! Do as following:\n1.Try to burn again.\n2.Change another USB drive or DVD.",
+         "Burn failed! Try the following:\n1. Burn again.\n2. Use another USB drive or DVD."},
+        {"Please insert your USB drive to computer", "Please insert your USB drive into the computer."},
+        {"Insufficient space on disk, please change a large-capacity USB or CD/DVD.",
+         "Not enough space on the drive. Please use a larger USB drive or CD/DVD."},
+        {"Process the wim file larger than 4 GB...", "Processing the WIM file larger than 4 GB..."},
+        {"Burning the USB disk...", "Burning the USB drive..."},
     };
     return corrections;
 }

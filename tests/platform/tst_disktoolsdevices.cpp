@@ -138,6 +138,7 @@ private slots:
     void refusesASystemFolderDisk();
     void userRunsWritingStepsThroughSudo_data();
     void userRunsWritingStepsThroughSudo();
+    void volumeBelongsToTheUserWhoCalledSudo();
     void imageMountAndUnmount();
     void makeHybridWritesTheFolder();
     void burnWritesTheStandInDrive();
@@ -163,7 +164,7 @@ void TestDiskToolsDevices::discoveryListsTheStandInOnly()
     QVERIFY(stick.isValid() && other.isValid());
     // The other loop device has a partition too; neither it nor any
     // partition is listed, nor the disks of the machine.
-    QCOMPARE(tool("diskutil", {"partitionDisk", stick.device(), "1", "MBR", "FAT32", "NONAME", "R"},
+    QCOMPARE(tool("diskutil", {"partitionDisk", stick.device(), "1", "MBR", "FAT32", "QMLISTED", "R"},
                   stick.usbEnvironment()).status, 0);
     shell("printf 'label: dos\\n,,83\\n' | /usr/sbin/sfdisk -q " + other.device() + " && /usr/bin/partx -a " +
           other.device());
@@ -171,7 +172,7 @@ void TestDiskToolsDevices::discoveryListsTheStandInOnly()
     QCOMPARE(discovered(QProcessEnvironment::systemEnvironment()), QStringList());
     const QString list = tool("diskutil", {"list"}, stick.usbEnvironment()).out;
     QVERIFY(list.contains(other.device() + " (disk image):"));
-    QVERIFY(list.contains(QRegularExpression(" +1: +DOS_FAT_32 NONAME +\\d+\\.\\d MB +" +
+    QVERIFY(list.contains(QRegularExpression(" +1: +DOS_FAT_32 QMLISTED +\\d+\\.\\d MB +" +
                                              QFileInfo(stick.partition(1)).fileName())));
 }
 
@@ -181,9 +182,10 @@ void TestDiskToolsDevices::partitionAndMakeBootable_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("type");
-    QTest::newRow("FAT32, the default name") << "FAT32" << "NONAME" << "NONAME" << "c";
-    QTest::newRow("blank, & and quote") << "FAT32" << "A&B 'Q'" << "A&B 'Q'" << "c";
-    QTest::newRow("FAT16, lower case") << "MS-DOS FAT16" << "data" << "DATA" << "e";
+    // Labels of their own: a test elsewhere may burn a stick at the same time.
+    QTest::newRow("FAT32") << "FAT32" << "QMSTICK" << "QMSTICK" << "c";
+    QTest::newRow("blank, & and quote") << "FAT32" << "QM&B 'Q'" << "QM&B 'Q'" << "c";
+    QTest::newRow("FAT16, lower case") << "MS-DOS FAT16" << "qmdata" << "QMDATA" << "e";
 }
 
 void TestDiskToolsDevices::partitionAndMakeBootable()
@@ -340,7 +342,7 @@ void TestDiskToolsDevices::refusesASystemFolderDisk()
     QCOMPARE(shell("/usr/sbin/sfdisk --dump " + stick.device()), table);
     QCOMPARE(shell("/usr/sbin/blkid -p -o value -s TYPE " + stick.partition(1)), QString("ext4\n"));
     // The same disk without /home mounted is partitioned.
-    QCOMPARE(tool("diskutil", {"partitionDisk", stick.device(), "1", "MBR", "FAT32", "NONAME", "R"},
+    QCOMPARE(tool("diskutil", {"partitionDisk", stick.device(), "1", "MBR", "FAT32", "QMHOME", "R"},
                   stick.usbEnvironment()).status, 0);
 }
 
@@ -401,6 +403,34 @@ void TestDiskToolsDevices::userRunsWritingStepsThroughSudo()
     QVERIFY(QFileInfo(calls.value(3)).isExecutable());
     QCOMPARE(calls.mid(4), arguments);
     QVERIFY(stick.head() == before);
+}
+
+void TestDiskToolsDevices::volumeBelongsToTheUserWhoCalledSudo()
+{
+    if (!m_Skip.isEmpty())
+        QSKIP(qPrintable(m_Skip));
+    if (!QFileInfo("/usr/bin/setpriv").isExecutable())
+        QSKIP("needs setpriv to run as another user");
+    LoopDisk stick;
+    QVERIFY(stick.isValid());
+    QProcessEnvironment environment = stick.usbEnvironment();
+    environment.insert("SUDO_UID", "65534");
+    environment.insert("SUDO_GID", "65534");
+    environment.insert("SUDO_USER", "nobody");
+    const Outcome made =
+        tool("diskutil", {"partitionDisk", stick.device(), "1", "MBR", "FAT32", "QM OWNER", "R"}, environment);
+    QVERIFY2(made.status == 0, qPrintable(made.err));
+    const QString mountPoint = mountPointOf(stick.device() + "s1", environment);
+    QVERIFY2(mountPoint.startsWith("/media/nobody/QM OWNER"), qPrintable(mountPoint));
+    // The user writes the boot configuration and the image's files there.
+    const Outcome written = runProgram("/usr/bin/setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                                            "/bin/sh", "-c", "echo ok > \"$0/syslinux.cfg\"",
+                                                            mountPoint});
+    QVERIFY2(written.status == 0, qPrintable(written.err));
+    QCOMPARE(readFile(mountPoint + "/syslinux.cfg"), QByteArray("ok\n"));
+    QCOMPARE(QFileInfo(mountPoint + "/syslinux.cfg").ownerId(), uint(65534));
+    QCOMPARE(tool("diskutil", {"unmountDisk", stick.device()}, environment).status, 0);
+    QDir().rmdir("/media/nobody");
 }
 
 void TestDiskToolsDevices::imageMountAndUnmount()

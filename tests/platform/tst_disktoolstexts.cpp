@@ -2,19 +2,15 @@
 // recorded Linux inputs and the recorded output of the other system's tools.
 #include "support/TestSupport.h"
 
-#include "platform/disktools/AskpassChoice.h"
-#include "platform/disktools/BlkidExport.h"
 #include "platform/disktools/DiskGuard.h"
 #include "platform/disktools/DiskInfoFormatter.h"
 #include "platform/disktools/DiskListFormatter.h"
 #include "platform/disktools/FatCleanMark.h"
 #include "platform/disktools/FatLabel.h"
-#include "platform/disktools/ImageWriters.h"
 #include "platform/disktools/LsblkReader.h"
 #include "platform/disktools/MountListFormatter.h"
 #include "platform/disktools/MountPlace.h"
 #include "platform/disktools/OpticalDrive.h"
-#include "platform/disktools/OptionParser.h"
 #include "platform/disktools/ToolProgress.h"
 #include "platform/disktools/VolumeNames.h"
 
@@ -111,8 +107,6 @@ private slots:
     void infoShowsMountPointOnlyWhenMounted();
     void driveStatusAsRecorded_data();
     void driveStatusAsRecorded();
-    void driveTypesFromTheCdromTable_data();
-    void driveTypesFromTheCdromTable();
     void mountLinesReadAsCopyDiskReadsThem_data();
     void mountLinesReadAsCopyDiskReadsThem();
     void progressLines_data();
@@ -121,14 +115,6 @@ private slots:
     void fatLabels();
     void mountPlaces_data();
     void mountPlaces();
-    void options_data();
-    void options();
-    void blkidValues();
-    void askpassFiles_data();
-    void askpassFiles();
-    void writerArguments();
-    void sizeTexts_data();
-    void sizeTexts();
     void fat16CleanMark_data();
     void fat16CleanMark();
 };
@@ -149,17 +135,10 @@ void TestDiskToolsTexts::lsblkDevices_data()
                                          << true << "KINGSTON" << QStringList{"/media/ann/KINGSTON"};
     QTest::newRow("logical volume by mapper path") << "lsblk-nvme-laptop.json" << "/dev/mapper/vg-root" << "lvm"
                                                    << qint64(494380000000) << false << "" << QStringList{"/"};
-    QTest::newRow("logical volume by kernel name") << "lsblk-nvme-laptop.json" << "/dev/dm-2" << "lvm"
-                                                   << qint64(16100000000) << false << "" << QStringList{"[SWAP]"};
     QTest::newRow("label with & and blanks") << "lsblk-sd-reader.json" << "/dev/sdd1" << "part" << qint64(63863521280)
                                              << true << "PHOTOS & CO" << QStringList{"/media/ann/PHOTOS & CO"};
     QTest::newRow("disc") << "lsblk-dvd-drive.json" << "/dev/sr0" << "rom" << qint64(3999268864) << true
                           << "Debian 12.4.0 amd64 1" << QStringList{"/media/ann/Debian 12.4.0 amd64 1"};
-    QTest::newRow("older form, text flags") << "lsblk-older-form.json" << "/dev/sdb" << "disk" << qint64(8004304896)
-                                            << true << "" << QStringList();
-    QTest::newRow("older form, one mount point") << "lsblk-older-form.json" << "/dev/sdb1" << "part"
-                                                 << qint64(8003256320) << true << "NONAME"
-                                                 << QStringList{"/media/ann/NONAME"};
 }
 
 void TestDiskToolsTexts::lsblkDevices()
@@ -182,7 +161,6 @@ void TestDiskToolsTexts::mountTableUnescapes_data()
     QTest::addColumn<QString>("mountPoint");
     QTest::addColumn<QString>("type");
     QTest::newRow("blank") << "/dev/sdc1" << "/media/ann/My Passport" << "fuseblk";
-    QTest::newRow("several blanks") << "/dev/sr0" << "/media/ann/Debian 12.4.0 amd64 1" << "iso9660";
     QTest::newRow("& kept") << "/dev/sdd1" << "/media/ann/PHOTOS & CO" << "vfat";
     QTest::newRow("blank in the source") << "/home/ann/Downloads/grub rescue.iso" << "/media/ann/ISOIMAGE"
                                          << "fuse.fuseiso";
@@ -225,8 +203,6 @@ void TestDiskToolsTexts::diskPlaces_data()
                           << "PCI-Express" << false;
     QTest::newRow("built-in SD reader") << "lsblk-nvme-laptop.json" << "" << "" << "/dev/mmcblk0"
                                         << "internal, physical" << "Secure Digital" << true;
-    QTest::newRow("USB card reader") << "lsblk-sd-reader.json" << "" << "" << "/dev/sdd" << "external, physical"
-                                     << "USB" << true;
     QTest::newRow("SATA DVD writer") << "lsblk-dvd-drive.json" << "" << "" << "/dev/sr0" << "internal, physical"
                                      << "SATA" << true;
     QTest::newRow("loop device") << "lsblk-loop-stick.json" << "" << "" << "/dev/loop0" << "disk image"
@@ -292,13 +268,10 @@ void TestDiskToolsTexts::otherSystemsPartitionNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
     QTest::newRow("sdb1") << "lsblk-usb-stick.json" << "/dev/sdbs1" << "/dev/sdb1";
-    QTest::newRow("without /dev") << "lsblk-usb-stick.json" << "sdbs1" << "/dev/sdb1";
-    QTest::newRow("Linux name itself") << "lsblk-usb-stick.json" << "/dev/sdb1" << "/dev/sdb1";
     QTest::newRow("whole disk") << "lsblk-usb-stick.json" << "/dev/sdb" << "/dev/sdb";
     QTest::newRow("no such partition") << "lsblk-usb-stick.json" << "/dev/sdbs2" << "";
     QTest::newRow("loop0p1") << "lsblk-loop-stick.json" << "/dev/loop0s1" << "/dev/loop0p1";
     QTest::newRow("nvme0n1p2") << "lsblk-nvme-laptop.json" << "/dev/nvme0n1s2" << "/dev/nvme0n1p2";
-    QTest::newRow("mmcblk0p1") << "lsblk-nvme-laptop.json" << "/dev/mmcblk0s1" << "/dev/mmcblk0p1";
     QTest::newRow("unknown disk") << "lsblk-usb-stick.json" << "/dev/disk2s1" << "";
 }
 
@@ -322,10 +295,7 @@ void TestDiskToolsTexts::guardRefuses_data()
     QTest::newRow("USB stick") << "lsblk-usb-stick.json" << "" << "" << "/dev/sdb" << "";
     QTest::newRow("system disk") << "lsblk-usb-stick.json" << "" << "" << "/dev/sda" << "system folder";
     QTest::newRow("partition") << "lsblk-usb-stick.json" << "" << "" << "/dev/sdb1" << "is a partition";
-    QTest::newRow("other system's partition form") << "lsblk-usb-stick.json" << "" << "" << "/dev/sdbs1"
-                                                   << "is a partition";
     QTest::newRow("outside /dev") << "lsblk-usb-stick.json" << "" << "" << "/etc/passwd" << "not a device under /dev";
-    QTest::newRow("unknown") << "lsblk-usb-stick.json" << "" << "" << "/dev/sdz" << "no disk";
     QTest::newRow("laptop disk: /boot, and / inside LVM") << "lsblk-nvme-laptop.json" << "" << ""
                                                          << "/dev/nvme0n1" << "system folder";
     QTest::newRow("SD card inside") << "lsblk-nvme-laptop.json" << "" << "" << "/dev/mmcblk0"
@@ -381,16 +351,11 @@ void TestDiskToolsTexts::infoHasTheRecordedColumns_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("value");
-    QTest::newRow("identifier") << "Device Identifier:" << "sdb1";
     QTest::newRow("node") << "Device Node:" << "/dev/sdb1";
-    QTest::newRow("whole") << "Whole:" << "No";
-    QTest::newRow("part of whole") << "Part of Whole:" << "sdb";
     QTest::newRow("volume") << "Volume Name:" << "KINGSTON";
-    QTest::newRow("mounted") << "Mounted:" << "Yes";
     QTest::newRow("mount point") << "Mount Point:" << "/media/ann/KINGSTON";
     QTest::newRow("protocol") << "Protocol:" << "USB";
     QTest::newRow("size") << "Disk Size:" << "15.7 GB (15727591424 Bytes) (exactly 30717952 512-Byte-Units)";
-    QTest::newRow("location") << "Device Location:" << "External";
     QTest::newRow("removable") << "Removable Media:" << "Removable";
 }
 
@@ -422,7 +387,6 @@ void TestDiskToolsTexts::infoShowsMountPointOnlyWhenMounted_data()
     QTest::newRow("disc") << "lsblk-dvd-drive.json" << "" << "/dev/sr0" << "/media/ann/Debian 12.4.0 amd64 1"
                           << true;
     QTest::newRow("empty drive") << "lsblk-dvd-drive.json" << "" << "/dev/sr1" << "" << true;
-    QTest::newRow("whole stick") << "lsblk-usb-stick.json" << "" << "/dev/sdb" << "" << false;
 }
 
 void TestDiskToolsTexts::infoShowsMountPointOnlyWhenMounted()
@@ -471,24 +435,12 @@ void TestDiskToolsTexts::driveStatusAsRecorded()
     const QStringList empty = OpticalTexts::driveStatus({OpticalDrive{vendor, product, revision, "", name}}).split('\n');
     QCOMPARE(empty.value(3), QString("           Type: No Media Inserted"));
     QVERIFY(!empty.join('\n').contains(" Name:"));
-}
 
-void TestDiskToolsTexts::driveTypesFromTheCdromTable_data()
-{
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("types");
-    QTest::newRow("second column") << "sr0" << "CD-ROM, CD-R, CD-RW, DVD-ROM, DVD-R, DVD-RAM";
-    QTest::newRow("first column") << "sr1" << "CD-ROM, CD-R, CD-RW, DVD-ROM, DVD-R";
-    QTest::newRow("not in the table") << "sr5" << "CD-ROM";
-}
-
-void TestDiskToolsTexts::driveTypesFromTheCdromTable()
-{
-    QFETCH(QString, drive);
-    QTEST(OpticalTexts::driveTypes(linuxInput("cdrom-info-two-drives.txt"), drive), "types");
-    QCOMPARE(OpticalTexts::profileName(0x11), QString("DVD-R"));
+    // What a drive can do, from the kernel's table (a column per drive, newest first).
+    const QByteArray table = linuxInput("cdrom-info-two-drives.txt");
+    QCOMPARE(OpticalTexts::driveTypes(table, "sr0"), QString("CD-ROM, CD-R, CD-RW, DVD-ROM, DVD-R, DVD-RAM"));
+    QCOMPARE(OpticalTexts::driveTypes(table, "sr1"), QString("CD-ROM, CD-R, CD-RW, DVD-ROM, DVD-R"));
     QCOMPARE(OpticalTexts::profileName(0x2B), QString("DVD+R DL"));
-    QCOMPARE(OpticalTexts::profileName(0x7777), QString());
 }
 
 void TestDiskToolsTexts::mountLinesReadAsCopyDiskReadsThem_data()
@@ -534,13 +486,8 @@ void TestDiskToolsTexts::progressLines_data()
     QTest::addColumn<double>("fraction"); // -1: no progress
     QTest::newRow("xorriso") << "xorriso : UPDATE :   53 of  150 MB written (fifo 99%) [buf  50%]  42.6x." << true
                              << 53.0 / 150.0;
-    QTest::newRow("cdrecord") << "Track 01:  700 of  700 MB written (fifo 100%) [buf  99%]  16.0x." << true << 1.0;
-    QTest::newRow("xorriso, nothing yet") << "xorriso : UPDATE :    0 of  150 MB written (fifo  0%)" << true << 0.0;
     QTest::newRow("xorriso note") << "Media summary: 1 session, 845 data blocks, 1690k data" << true << -1.0;
     QTest::newRow("genisoimage") << " 13.01% done, estimate finish Wed Dec  9 02:42:45 2026" << false << 0.1301;
-    QTest::newRow("genisoimage at the start") << "  6.50% done, estimate finish" << false << 0.065;
-    QTest::newRow("genisoimage summary") << "76981 extents written (150 MB)" << false << -1.0;
-    QTest::newRow("genisoimage note") << "I: -input-charset not specified" << false << -1.0;
 }
 
 void TestDiskToolsTexts::progressLines()
@@ -563,9 +510,7 @@ void TestDiskToolsTexts::fatLabels_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("label");
-    QTest::newRow("kept") << "NONAME" << "NONAME";
     QTest::newRow("blank, & and quote") << "A B&'C" << "A B&'C";
-    QTest::newRow("upper case") << "my usb" << "MY USB";
     QTest::newRow("forbidden characters") << "A.B:C*D\"E" << "A_B_C_D_E";
     QTest::newRow("longer than eleven") << "ABCDEFGHIJKLMN" << "ABCDEFGHIJK";
     QTest::newRow("outside ASCII") << QString::fromUtf8("ÄPFEL") << "_PFEL";
@@ -588,13 +533,8 @@ void TestDiskToolsTexts::mountPlaces_data()
     QTest::newRow("label") << "A B&'C" << false << QStringList() << "/media/ann/A B&'C";
     QTest::newRow("taken once") << "NONAME" << false << QStringList{"/media/ann/NONAME"} << "/media/ann/NONAME 1";
     QTest::newRow("image: no blanks") << "Debian 12 amd64" << true << QStringList() << "/media/ann/Debian_12_amd64";
-    QTest::newRow("image taken twice") << "ISOIMAGE" << true
-                                       << QStringList{"/media/ann/ISOIMAGE", "/media/ann/ISOIMAGE_1"}
-                                       << "/media/ann/ISOIMAGE_2";
     QTest::newRow("image outside ASCII") << QString::fromUtf8("ÜBER") << true << QStringList() << "/media/ann/_BER";
-    QTest::newRow("slash") << "A/B" << false << QStringList() << "/media/ann/A_B";
     QTest::newRow("dot dot") << ".." << false << QStringList() << "/media/ann/Untitled";
-    QTest::newRow("empty") << "" << true << QStringList() << "/media/ann/Untitled";
 }
 
 void TestDiskToolsTexts::mountPlaces()
@@ -607,111 +547,6 @@ void TestDiskToolsTexts::mountPlaces()
                                 [&](const QString& path) { return taken.contains(path); }),
           "path");
     QCOMPARE(MountPlace::firstFree(folder, "X", false, [](const QString&) { return true; }), QString());
-}
-
-void TestDiskToolsTexts::options_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("flags");
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QStringList>("operands");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("burn with a device") << QStringList{"-device", "/dev/sr0", "-verbose", "-noverifyburn", "a b.iso"}
-                                        << QStringList{"-noverifyburn", "-verbose"} << "/dev/sr0"
-                                        << QStringList{"a b.iso"} << "";
-    QTest::newRow("burn without") << QStringList{"-verbose", "-noverifyburn", "x.iso"}
-                                  << QStringList{"-noverifyburn", "-verbose"} << "" << QStringList{"x.iso"} << "";
-    QTest::newRow("after --") << QStringList{"--", "-verbose"} << QStringList() << "" << QStringList{"-verbose"}
-                              << "";
-    QTest::newRow("unknown option") << QStringList{"-erase-all", "x.iso"} << QStringList() << "" << QStringList()
-                                    << "unknown option -erase-all";
-    QTest::newRow("value missing") << QStringList{"x.iso", "-device"} << QStringList() << "" << QStringList{"x.iso"}
-                                   << "-device needs a value";
-}
-
-void TestDiskToolsTexts::options()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, flags);
-    const ParsedOptions parsed = OptionParser::parse(arguments, {"-verbose", "-noverifyburn"}, {"-device"});
-    QStringList seen = parsed.flags.values();
-    seen.sort();
-    QCOMPARE(seen, flags);
-    QTEST(parsed.values.value("-device"), "device");
-    QTEST(parsed.operands, "operands");
-    QTEST(parsed.error, "error");
-}
-
-void TestDiskToolsTexts::blkidValues()
-{
-    const QMap<QString, BlkidExport::Values> devices = BlkidExport::parse(
-        "DEVNAME=/dev/loop0\nPTTYPE=dos\n\nDEVNAME=/dev/loop0p1\nLABEL=A\\ B&\\'C\nTYPE=vfat\nPART_ENTRY_TYPE=0xc\n"
-        "DEVNAME=/tmp/my image.iso\nLABEL=ISOIMAGE\nTYPE=iso9660\n");
-    QCOMPARE(devices.size(), 3);
-    QCOMPARE(devices["/dev/loop0"].value("PTTYPE"), QString("dos"));
-    QCOMPARE(devices["/dev/loop0p1"].value("LABEL"), QString("A B&'C"));
-    QCOMPARE(devices["/dev/loop0p1"].value("PART_ENTRY_TYPE"), QString("0xc"));
-    QCOMPARE(devices["/tmp/my image.iso"].value("TYPE"), QString("iso9660"));
-}
-
-void TestDiskToolsTexts::askpassFiles_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("English") << "en_US" << "askpass.js";
-    QTest::newRow("German") << "de_CH" << "askpass_de.js";
-    QTest::newRow("Chinese") << "zh_CN" << "askpass_zh.js";
-    QTest::newRow("Dutch") << "nl_BE" << "askpass_nl.js";
-    QTest::newRow("Swedish") << "sv_SE" << "askpass_sv.js";
-    QTest::newRow("Korean, no prompt of its own") << "ko_KR" << "askpass.js";
-}
-
-void TestDiskToolsTexts::askpassFiles()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, file);
-    QCOMPARE(AskpassChoice::fileFor(QLocale(locale)), file);
-    QCOMPARE(AskpassChoice::languageOfFile(file), file == "askpass.js" ? QString("en") : locale.left(2));
-    QCOMPARE(AskpassChoice::languageOfFile("askpass_ko.js"), QString());
-}
-
-void TestDiskToolsTexts::writerArguments()
-{
-    ImageWriters::BurnOptions burn;
-    QCOMPARE(ImageWriters::burnArguments("/i/a b.iso", "stdio:/tmp/disc", burn),
-             (QStringList{"-as", "cdrecord", "-v", "dev=stdio:/tmp/disc", "/i/a b.iso"}));
-    burn.eject = true;
-    burn.erase = true;
-    QCOMPARE(ImageWriters::burnArguments("x.iso", "/dev/sr0", burn),
-             (QStringList{"-as", "cdrecord", "-v", "dev=/dev/sr0", "blank=as_needed", "-eject", "x.iso"}));
-    ImageWriters::HybridOptions hybrid;
-    hybrid.volumeName = "A volume name longer than thirty-two bytes";
-    QCOMPARE(ImageWriters::hybridArguments("/media/DISC", "/out/c.iso", hybrid),
-             (QStringList{"-input-charset", "utf-8", "-R", "-J", "-joliet-long", "-V",
-                          "A volume name longer than thirty", "-o", "/out/c.iso", "/media/DISC"}));
-    QCOMPARE(ImageWriters::volumeId(QString::fromUtf8("ÜÜÜÜÜÜÜÜÜÜÜÜÜÜÜÜÜ")).toUtf8().size(), 32);
-    QCOMPARE(ImageWriters::volumeId("  "), QString("Untitled"));
-    QVERIFY(ImageWriters::isErrorLine("xorriso : FAILURE : Cannot open file"));
-    QVERIFY(ImageWriters::isErrorLine("genisoimage: Volume ID string too long"));
-    QVERIFY(!ImageWriters::isErrorLine("xorriso : UPDATE :   53 of  150 MB written"));
-}
-
-void TestDiskToolsTexts::sizeTexts_data()
-{
-    QTest::addColumn<qint64>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("bytes") << qint64(512) << "512 B";
-    QTest::newRow("KB") << qint64(32256) << "32.3 KB";
-    QTest::newRow("MB") << qint64(209715200) << "209.7 MB";
-    QTest::newRow("rounds up into GB") << qint64(999960000) << "1.0 GB";
-    QTest::newRow("GB") << qint64(15720250368) << "15.7 GB";
-    QTest::newRow("TB") << qint64(2000398934016) << "2.0 TB";
-}
-
-void TestDiskToolsTexts::sizeTexts()
-{
-    QFETCH(qint64, bytes);
-    QTEST(VolumeNames::sizeText(bytes), "text");
 }
 
 void TestDiskToolsTexts::fat16CleanMark_data()

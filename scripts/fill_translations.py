@@ -9,9 +9,10 @@ language in Qt's order (Russian: 1, 2-4, 5+).
 "contexts" holds translations that apply to one class only and win over "texts".
 A file without a "texts" key is read as a plain map of source text to translation.
 
-The catalogue's language comes from its name (qt_<code>.ts). English entries get
-their source text, unless en.json corrects what users see (a misspelt source text
-that must stay as it is in the code). The files are edited in place, entry by entry, so that the
+The catalogue's language comes from its name (qt_<code>.ts). Unfinished English
+entries get their source text, unless en.json corrects what users see (a misspelt
+source text that must stay as it is in the code). A finished English entry that
+differs from its source is such a correction: it stays unless --overwrite is given. The files are edited in place, entry by entry, so that the
 layout lupdate wrote stays as it is. Entries still untranslated are listed.
 
 Usage: fill_translations.py [--dict FOLDER] [--overwrite] CATALOGUE.ts...
@@ -129,7 +130,7 @@ class Catalogue:
             if wanted is None:
                 self.warnings.append(f"{context}: {source!r}: dictionary gives the wrong number of plural forms "
                                      f"({len(current)} wanted)")
-        if wanted is not None and (unfinished or (self.overwrite and wanted != current) or self.language == "en"):
+        if wanted is not None and (unfinished or (self.overwrite and wanted != current)):
             problem = next(filter(None, (mismatch(source, form) for form in wanted)), None)
             if problem:
                 self.warnings.append(f"{context}: {source!r}: dictionary translation skipped, {problem}")

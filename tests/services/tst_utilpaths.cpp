@@ -57,7 +57,9 @@ void TestUtilPaths::callexternappQuotesTheProgram()
 {
     const QString dir = TestSupport::freshDir("tool folder with blanks");
     const QString tool = dir + "/say hello";
-    TestSupport::writeFile(tool, "#!/bin/sh\nprintf '%s|' \"$@\"\n");
+    // The tool takes a moment, so that the call certainly outlasts the
+    // timer below: a call that ends before its wait begins has nothing to prove.
+    TestSupport::writeFile(tool, "#!/bin/sh\nsleep 0.3\nprintf '%s|' \"$@\"\n");
     QFile::setPermissions(tool, QFile::permissions(tool) | QFile::ExeOwner);
     bool timerRan = false;
     QTimer::singleShot(0, [&] { timerRan = true; });

@@ -2,6 +2,7 @@
 
 #include "widgets/CImageButton.h"
 #include "widgets/CMyComboBox.h"
+#include "widgets/FormParts.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -10,23 +11,11 @@
 
 namespace {
 
-const char* const kRadioStyle = "QRadioButton::indicator:checked {\n    image: url(:/nwu/rchecked);\n}\n\n"
-                                "QRadioButton::indicator:unchecked {\n    image: url(:/nwu/runchecked);\n}";
 const char* const kEditStyle = "QLineEdit { background-color: white; color: rgb(83, 81, 81);}";
-
-QFont pixelFont(int pixels, int weight = QFont::Normal)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setWeight(weight);
-    return font;
-}
 
 QLabel* makeLabel(QWidget* page, const char* name, int x, int y, int pixels, int weight = QFont::Normal)
 {
-    auto* label = new QLabel(page);
-    label->setObjectName(name);
-    label->setFont(pixelFont(pixels, weight));
+    QLabel* label = FormParts::label(page, name, pixels, weight);
     label->setStyleSheet("color: rgb(80, 80, 80);");
     label->move(x, y);
     return label;
@@ -48,27 +37,16 @@ Combo* makeCombo(QWidget* page, const char* name, int x, int y, int width)
     auto* combo = new Combo(page);
     combo->setObjectName(name);
     combo->setFixedSize(width, 23);
-    combo->setFont(pixelFont(13));
+    combo->setFont(FormParts::pixelFont(13));
     combo->move(x, y);
     return combo;
 }
 
 QRadioButton* makeRadio(QWidget* page, const char* name, int x, int y)
 {
-    auto* radio = new QRadioButton(page);
-    radio->setObjectName(name);
-    radio->setStyleSheet(kRadioStyle);
-    radio->move(x, y);
+    QRadioButton* radio = FormParts::radio(page, name, x, y);
     radio->adjustSize();
     return radio;
-}
-
-CImageButton* makeButton(QWidget* page, const char* name, int x, int y)
-{
-    auto* button = new CImageButton(page);
-    button->setObjectName(name);
-    button->move(x, y);
-    return button;
 }
 
 } // namespace
@@ -79,8 +57,8 @@ void BurnPageForm::setupUi(QWidget* page)
     setupImage(page);
     setupTargets(page);
     setupOptions(page);
-    back = makeButton(page, "back", 339, 405);
-    burn = makeButton(page, "burn", 473, 405);
+    back = FormParts::button(page, "back", 339, 405);
+    burn = FormParts::button(page, "burn", 473, 405);
 }
 
 void BurnPageForm::setupImage(QWidget* page)
@@ -90,7 +68,7 @@ void BurnPageForm::setupImage(QWidget* page)
     isofile = makeEdit(page, "isofile", 219, 26, 306);
     isofile->setReadOnly(true);
     isofile->setFont(QFont("Microsoft YaHei"));
-    browser = makeButton(page, "browser", 546, 26);
+    browser = FormParts::button(page, "browser", 546, 26);
 }
 
 void BurnPageForm::setupTargets(QWidget* page)

@@ -81,7 +81,7 @@ bool CBurnDialog::checkUsbTarget(UsbBurnJob& job)
         fail(tr("Checking the USB drive"),
              tr("%1 is no longer the drive that was listed. Nothing was erased.").arg(job.drive));
         showFailure();
-        InitializeUSBAndDVDComboBox(2);
+        rebuildUsbList(); // what is there now
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "widgets/CImageButton.h"
 #include "widgets/CMyTreeWidget.h"
+#include "widgets/FormParts.h"
 #include "widgets/NoFocusDelegate.h"
 
 #include <QButtonGroup>
@@ -10,51 +11,12 @@
 #include <QProgressBar>
 #include <QRadioButton>
 
-namespace {
-
-const char* const radioStyle = "QRadioButton::indicator:checked {\n    image: url(:/nwu/rchecked);\n}\n\n"
-                               "QRadioButton::indicator:unchecked {\n    image: url(:/nwu/runchecked);\n}";
-
-QFont pixelFont(int pixels, int weight = QFont::Normal)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setWeight(weight);
-    return font;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, int pixels)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(pixelFont(pixels));
-    return label;
-}
-
-QRadioButton* makeRadio(QWidget* parent, const char* name, int x, int y)
-{
-    auto* radio = new QRadioButton(parent);
-    radio->setObjectName(name);
-    radio->setStyleSheet(radioStyle);
-    radio->move(x, y);
-    return radio;
-}
-
-CImageButton* makeButton(QWidget* parent, const char* name, int x, int y)
-{
-    auto* button = new CImageButton(parent);
-    button->setObjectName(name);
-    button->move(x, y);
-    return button;
-}
-
-} // namespace
+using FormParts::pixelFont;
 
 void CPage3Form::setupUi(QWidget* page)
 {
     page->setFixedSize(858, 472);
-    filebackup = makeLabel(page, "filebackup", 16);
-    filebackup->setFont(pixelFont(16, 75));
+    filebackup = FormParts::label(page, "filebackup", 16, 75);
     filebackup->setStyleSheet("color: rgb(98, 187, 151);");
     filebackup->move(41, 15);
     setupList(page);
@@ -89,12 +51,12 @@ void CPage3Form::setupList(QWidget* page)
 
 void CPage3Form::setupTypes(QWidget* page)
 {
-    backtype = makeLabel(page, "backtype", 12);
+    backtype = FormParts::label(page, "backtype", 12);
     backtype->setStyleSheet("color: rgb(80, 80, 80);");
     backtype->move(39, 295);
-    jolet = makeRadio(page, "jolet", 184, 298);
-    iso9600 = makeRadio(page, "iso9600", 349, 298);
-    udf = makeRadio(page, "udf", 499, 298);
+    jolet = FormParts::radio(page, "jolet", 184, 298);
+    iso9600 = FormParts::radio(page, "iso9600", 349, 298);
+    udf = FormParts::radio(page, "udf", 499, 298);
     auto* group = new QButtonGroup(page);
     group->setExclusive(true);
     group->addButton(jolet);
@@ -110,10 +72,10 @@ void CPage3Form::setupSizeBox(QWidget* page)
     widget->setGeometry(39, 333, 789, 62);
     widget->setFixedSize(789, 62);
     widget->setStyleSheet("border:1px solid #C2EFFD;;");
-    totalsize = makeLabel(widget, "totalsize", 13);
+    totalsize = FormParts::label(widget, "totalsize", 13);
     totalsize->setStyleSheet("border:none;");
     totalsize->move(10, 5);
-    label_2 = makeLabel(widget, "label_2", 13);
+    label_2 = FormParts::label(widget, "label_2", 13);
     label_2->setStyleSheet("border:none;");
     progressBar = new QProgressBar(widget);
     progressBar->setObjectName("progressBar");
@@ -125,11 +87,11 @@ void CPage3Form::setupSizeBox(QWidget* page)
 
 void CPage3Form::setupButtons(QWidget* page)
 {
-    addfile = makeButton(page, "addfile", 209, 419);
-    adddir = makeButton(page, "adddir", 314, 419);
-    remove = makeButton(page, "remove", 414, 419);
-    create = makeButton(page, "create", 720, 417);
-    back = makeButton(page, "back", 599, 417);
+    addfile = FormParts::button(page, "addfile", 209, 419);
+    adddir = FormParts::button(page, "adddir", 314, 419);
+    remove = FormParts::button(page, "remove", 414, 419);
+    create = FormParts::button(page, "create", 720, 417);
+    back = FormParts::button(page, "back", 599, 417);
 }
 
 void CPage3Form::placeSizeLabels()

@@ -2,21 +2,16 @@
 
 #include "extract/CPage2.h"
 #include "widgets/CImageButton.h"
+#include "widgets/FormParts.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTreeWidget>
 
-namespace {
+using FormParts::pixelFont;
 
-QFont pixelFont(int pixels, int weight)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setWeight(weight);
-    return font;
-}
+namespace {
 
 const char* const kTreeStyle = "background:#E2F8FE;\nborder:1px solid #C2EFFD;\noutline:none;\n"
                                "QTreeView::focus{border: 1px solid #C2EFFD;}";

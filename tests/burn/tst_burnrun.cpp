@@ -3,6 +3,7 @@
 #include "burn/CBurnDialog.h"
 #include "services/BootStep.h"
 #include "services/Util.h"
+#include "support/BurnImages.h"
 #include "support/BurnPageDriver.h"
 #include "support/OwnAppFolder.h"
 #include "widgets/CMyComboBox.h"
@@ -10,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 
 using namespace TestSupport;
@@ -64,14 +66,8 @@ private:
 void TestBurnRun::initTestCase()
 {
     m_Source = freshDir("image-source");
-    writeFile(m_Source + "/bootmgr", "boot manager");
-    writeFile(m_Source + "/sources/boot.wim", QByteArray(200000, 'b'));
-    writeFile(m_Source + "/sources/install.wim", "small archive");
-    writeFile(m_Source + "/read me.txt", "a blank in the name");
-    m_Iso = freshDir("images") + "/Image.ISO";
-    int exitCode = -1;
-    runTool("mkisofs", {"-quiet", "-J", "-R", "-o", m_Iso, m_Source}, &exitCode);
-    QCOMPARE(exitCode, 0);
+    m_Iso = BurnImages::windowsLikeImage(m_Source, freshDir("images") + "/Image.ISO");
+    QVERIFY(!m_Iso.isEmpty());
     const QString wimlib = Util::GetCurrentExePath() + "/wimlib-imagex/wimlib-imagex";
     QFile::remove(wimlib);
     writeFile(wimlib, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + wimRecord().toUtf8() + "'\n: > \"$3\"\n");
@@ -125,6 +121,8 @@ void TestBurnRun::refusedBurnsEraseNothing()
     else
         QVERIFY2(texts.last().contains(notice), qPrintable(texts.join(" | ")));
     QVERIFY(!journalHas("diskutil partitionDisk") && !journalHas("sudo"));
+    if (situation == "fixed")
+        QCOMPARE(page->form().usblist->count(), 0); // read again: the disk is no longer offered
 }
 
 void TestBurnRun::usbBurnRunsEveryStepInOrder()
@@ -323,9 +321,8 @@ void TestBurnRun::discBurn()
     ModalAnswerer answerer({ModalAnswerer::clickButton("btnok")});
     answerer.closeUnexpected();
     int highest = 0;
-    QTimer sampler;
-    connect(&sampler, &QTimer::timeout, [&] { highest = qMax(highest, page->progressDialog()->value()); });
-    sampler.start(5);
+    connect(page->progressDialog()->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged,
+            [&](int value) { highest = qMax(highest, value); });
     page->onBurn();
     QVERIFY(waitUntil([&] { return !page->isBurning() && (answerer.allAnswered() || !drive); }, 20000));
     QCOMPARE(answerer.unexpected(), QStringList());

@@ -6,6 +6,8 @@
 #include "services/HdiutilOutput.h"
 #include "services/WimTool.h"
 
+#include <QDir>
+
 #include <QProcess>
 
 using namespace TestSupport;
@@ -49,6 +51,7 @@ private slots:
     void imageMountPoint();
     void wimSplit_data();
     void wimSplit();
+    void realWimIsSplitWithTheseArguments();
     void bootCommandKeepsEachValueOneWord_data();
     void bootCommandKeepsEachValueOneWord();
 };
@@ -183,6 +186,22 @@ void TestDiskRules::wimSplit()
     QFETCH(qint64, size);
     QFETCH(bool, split);
     QCOMPARE(WimTool::needsSplit(size), split);
+}
+
+void TestDiskRules::realWimIsSplitWithTheseArguments()
+{
+    const QString folder = freshDir("wim");
+    writeFile(folder + "/content/setup.exe", QByteArray(100000, 's'));
+    int exitCode = -1;
+    runTool(WimTool::program(), {"capture", folder + "/content", folder + "/install.wim"}, &exitCode);
+    QCOMPARE(exitCode, 0);
+    const QString firstPart = folder + "/stick/sources/install.swm";
+    QDir().mkpath(folder + "/stick/sources");
+    runTool(WimTool::program(), WimTool::splitArgs(folder + "/install.wim", firstPart), &exitCode);
+    QCOMPARE(exitCode, 0);
+    runTool(WimTool::program(), {"apply", firstPart, folder + "/applied"}, &exitCode);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(readFile(folder + "/applied/setup.exe"), readFile(folder + "/content/setup.exe"));
 }
 
 void TestDiskRules::bootCommandKeepsEachValueOneWord_data()

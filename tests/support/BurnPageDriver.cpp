@@ -62,9 +62,14 @@ CBurnDialog* BurnPageDriver::openPage()
 
 QStringList BurnPageDriver::burnUsb(CBurnDialog* page, const QString& iso, const QList<ModalAnswerer::Answer>& answers)
 {
-    page->form().isofile->setText(iso);
     page->form().rusb->setChecked(true);
     FakeTool::clearJournal(); // the lists were read again
+    return clickBurn(page, iso, answers);
+}
+
+QStringList BurnPageDriver::clickBurn(CBurnDialog* page, const QString& iso, const QList<ModalAnswerer::Answer>& answers)
+{
+    page->form().isofile->setText(iso);
     ModalAnswerer answerer(answers);
     answerer.closeUnexpected();
     QTest::mouseClick(page->form().burn, Qt::LeftButton);

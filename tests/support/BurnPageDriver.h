@@ -42,6 +42,8 @@ public:
     // dialogs in order and closes any further one. Returns the texts of
     // every dialog shown, the unexpected ones last.
     QStringList burnUsb(CBurnDialog* page, const QString& iso, const QList<ModalAnswerer::Answer>& answers);
+    // The same on any page, whatever tools it finds; the USB list is not read again.
+    static QStringList clickBurn(CBurnDialog* page, const QString& iso, const QList<ModalAnswerer::Answer>& answers);
     // The answers of a burn that goes all the way: confirm, then the end.
     static QList<ModalAnswerer::Answer> confirmAndClose();
 

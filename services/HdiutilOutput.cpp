@@ -1,5 +1,6 @@
 #include "services/HdiutilOutput.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 QString HdiutilOutput::mountPoint(const QString& output)
@@ -15,7 +16,13 @@ QString HdiutilOutput::mountPoint(const QString& output)
     return QString();
 }
 
-int HdiutilOutput::percentComplete(const QString& rawLine)
+int HdiutilOutput::percentComplete(const QString& line)
+{
+    const double fraction = fractionComplete(line);
+    return fraction < 0 ? -1 : int(fraction * 100);
+}
+
+double HdiutilOutput::fractionComplete(const QString& rawLine)
 {
     const QString key = "DRStatusPercentCompleteKey";
     QString line = rawLine;
@@ -28,5 +35,18 @@ int HdiutilOutput::percentComplete(const QString& rawLine)
     const double fraction = rest.toDouble();
     if (!(fraction > 0))
         return -1;
-    return fraction >= 1 ? 100 : int(fraction * 100);
+    return qMin(fraction, 1.0);
+}
+
+QString HdiutilOutput::failureLine(const QStringList& lines)
+{
+    static const QRegularExpression failure("\\b(failed|error)\\b", QRegularExpression::CaseInsensitiveOption);
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (failure.match(*line).hasMatch()) {
+            QString text = *line;
+            text.remove(QRegularExpression("[\\x00-\\x1f\\x7f]"));
+            return text.trimmed();
+        }
+    }
+    return QString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Reads the output of hdiutil: the mount point that "hdiutil mount"
 // prints, and the progress lines of "hdiutil burn" and "hdiutil
@@ -17,4 +18,13 @@ public:
     // F being the fraction done; -1 for any other line and for a fraction
     // of 0 or less, which leave the progress as it is.
     static int percentComplete(const QString& line);
+    // The fraction F itself (above 0, at most 1) of such a line; -1 where
+    // percentComplete() gives -1.
+    static double fractionComplete(const QString& line);
+
+    // The line of a failed run that says why ("hdiutil: makehybrid failed
+    // - No such file or directory"): the last one that names a failure or
+    // an error, control characters and surrounding blanks removed; empty
+    // when no line does.
+    static QString failureLine(const QStringList& lines);
 };

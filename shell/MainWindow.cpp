@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "burn/CBurnDialog.h"
+#include "copydisk/CPage5.h"
 #include "create/CPage3.h"
 #include "edit/CPage4.h"
 #include "extract/CPage2.h"
@@ -200,7 +201,11 @@ void MainWindow::onEdit()
     showPage(page, QPoint(3, 107));
 }
 
-void MainWindow::onCopy() {}
+void MainWindow::onCopy()
+{
+    // Built inside the window, so that it follows the window's drive changes.
+    showPage(new CPage5(this), QPoint(1, 107));
+}
 
 void MainWindow::onHelp()
 {

@@ -639,6 +639,105 @@ Geben Sie das Administratorpasswort ein:</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Abbild von Disc erstellen</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>CD/DVD-Laufwerk wählen:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Ausgabeformat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>ISO-Format</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>Die Disc konnte nicht ausgeworfen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Bitte wählen Sie ein CD/DVD-Laufwerk.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Bitte wählen Sie die ISO-Datei, die gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>Im Laufwerk %1 ist keine Disc eingebunden. Legen Sie eine Disc ein, warten Sie, bis das System sie eingebunden hat, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>In den Ordner %1 kann das Abbild nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Lesen beginnt...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil wurde beendet, ohne das Abbild zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>Das Abbild konnte nicht als %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>Die Disc konnte nicht kopiert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Die CD/DVD wurde kopiert!</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>hdiutil konnte nicht gestartet werden (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil wurde mit dem Status %1 beendet.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

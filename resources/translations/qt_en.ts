@@ -639,6 +639,105 @@ Enter the administrator password:</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Make Image From Disc</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Select a CD/DVD drive:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Output Format:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>ISO Format</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>The disc could not be ejected:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Please select a CD/DVD drive.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Please choose the ISO file to save.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>The image cannot be written to the folder %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Start reading...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil ended without writing the image.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>The image could not be saved as %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>The disc could not be copied:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>The CD/DVD was copied successfully!</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>hdiutil could not be started (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil ended unexpectedly.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil ended with exit status %1.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -639,6 +639,105 @@ Introduzca la contraseña de administrador:</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Crear imagen desde disco</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Seleccione una unidad de CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato de salida:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>Formato ISO</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>No se pudo expulsar el disco:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Seleccione una unidad de CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Elija el archivo ISO que desea guardar.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>No hay ningún disco montado en la unidad %1. Inserte un disco, espere a que el sistema lo monte e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>No se puede escribir la imagen en la carpeta %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Comenzando la lectura...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil terminó sin escribir la imagen.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>No se pudo guardar la imagen como %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>No se pudo copiar el disco:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>¡El CD/DVD se copió correctamente!</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>No se pudo iniciar hdiutil (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil terminó de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil terminó con el estado de salida %1.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -639,6 +639,105 @@ Saisissez le mot de passe administrateur :</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogue</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Créer une image à partir d’un disque</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Choisissez un lecteur CD/DVD :</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format de sortie :</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>Format ISO</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>Le disque n’a pas pu être éjecté :
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Veuillez choisir un lecteur CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Veuillez choisir le fichier ISO à enregistrer.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>Aucun disque n’est monté dans le lecteur %1. Insérez un disque, attendez que le système l’ait monté et réessayez.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>Impossible d’écrire l’image dans le dossier %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Début de la lecture...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil s’est terminé sans écrire l’image.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>Impossible d’enregistrer l’image sous %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>Le disque n’a pas pu être copié :
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Le CD/DVD a été copié avec succès !</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>Impossible de démarrer hdiutil (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil s’est terminé de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil s’est terminé avec le code de sortie %1.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -639,6 +639,105 @@ Inserisci la password di amministratore:</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Crea immagine da disco</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Seleziona un’unità CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato di uscita:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>Formato ISO</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>Impossibile espellere il disco:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Seleziona un’unità CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Scegli il file ISO da salvare.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>Nessun disco è montato nell’unità %1. Inserisci un disco, attendi che il sistema lo monti e riprova.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>Impossibile scrivere l’immagine nella cartella %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Inizio lettura...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil è terminato senza scrivere l’immagine.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>Impossibile salvare l’immagine come %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>Impossibile copiare il disco:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD copiato correttamente!</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>Impossibile avviare hdiutil (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil è terminato in modo imprevisto.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil è terminato con lo stato di uscita %1.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -637,6 +637,105 @@ Enter the administrator password:</source>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>ディスクからイメージを作成</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>ソース</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>CD/DVD ドライブを選択:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>出力形式:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>ISO 形式</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>ディスクを取り出せませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>CD/DVD ドライブを選択してください。</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>保存する ISO ファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>ドライブ %1 にはマウントされたディスクがありません。ディスクを挿入し、システムがマウントするまで待ってから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>フォルダー %1 にイメージを書き込めません (%2)。</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>読み取りを開始しています...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil はイメージを書き込まずに終了しました。</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>イメージを %1 として保存できませんでした (%2)。</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>ディスクをコピーできませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD をコピーしました！</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>hdiutil を起動できませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil が予期せず終了しました。</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil が終了コード %1 で終了しました。</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -639,6 +639,105 @@ Voer het beheerderswachtwoord in:</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Image van schijf maken</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Kies een cd/dvd-station:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Uitvoerformaat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>ISO-formaat</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>De schijf kon niet worden uitgeworpen:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Kies een cd/dvd-station.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Kies het ISO-bestand om op te slaan.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>In station %1 is geen schijf aangekoppeld. Plaats een schijf, wacht tot het systeem die heeft aangekoppeld en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>Het image kan niet in de map %1 worden geschreven (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Lezen begint...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil is gestopt zonder het image te schrijven.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>Het image kon niet worden opgeslagen als %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>De schijf kon niet worden gekopieerd:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>De cd/dvd is gekopieerd!</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>hdiutil kon niet worden gestart (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil is gestopt met afsluitstatus %1.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

@@ -641,6 +641,105 @@ Wprowadź hasło administratora:</translation>
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Utwórz obraz z płyty</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Wybierz napęd CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Miejsce docelowe</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format wyjściowy:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokalizacja</translation>
+    </message>
+    <message>
+        <source>ISO Format</source>
+        <translation>Format ISO</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected:
+%1</source>
+        <translation>Nie można wysunąć płyty:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Wybierz napęd CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Wybierz plik ISO do zapisania.</translation>
+    </message>
+    <message>
+        <source>No disc is mounted in the drive %1. Insert a disc, wait until the system has mounted it and try again.</source>
+        <translation>W napędzie %1 nie ma zamontowanej płyty. Włóż płytę, poczekaj, aż system ją zamontuje, i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The image cannot be written to the folder %1 (%2).</source>
+        <translation>Nie można zapisać obrazu w folderze %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Rozpoczynanie odczytu...</translation>
+    </message>
+    <message>
+        <source>hdiutil ended without writing the image.</source>
+        <translation>hdiutil zakończył działanie bez zapisania obrazu.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1 (%2).</source>
+        <translation>Nie można zapisać obrazu jako %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied:
+%1</source>
+        <translation>Nie można skopiować płyty:
+%1</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Płyta CD/DVD została skopiowana!</translation>
+    </message>
+    <message>
+        <source>hdiutil could not be started (%1).</source>
+        <translation>Nie można uruchomić hdiutil (%1).</translation>
+    </message>
+    <message>
+        <source>hdiutil ended unexpectedly.</source>
+        <translation>hdiutil nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>hdiutil ended with exit status %1.</source>
+        <translation>hdiutil zakończył działanie z kodem %1.</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>

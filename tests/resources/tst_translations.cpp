@@ -183,6 +183,9 @@ static const QMap<QString, QString>& correctedEnglish()
          "Not enough space on the drive. Please use a larger USB drive or CD/DVD."},
         {"Process the wim file larger than 4 GB...", "Processing the WIM file larger than 4 GB..."},
         {"Burning the USB disk...", "Burning the USB drive..."},
+        {"Please select the iso file to save", "Please select a CD/DVD drive."},
+        {"Please select the iso file to save.", "Please choose the ISO file to save."},
+        {"Copy CD/DVD successfully!", "The CD/DVD was copied successfully!"},
     };
     return corrections;
 }

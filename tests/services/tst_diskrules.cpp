@@ -4,6 +4,7 @@
 #include "services/DiskInfoParser.h"
 #include "services/DriveListParser.h"
 #include "services/HdiutilOutput.h"
+#include "services/MountOutput.h"
 #include "services/WimTool.h"
 
 #include <QDir>
@@ -49,6 +50,8 @@ private slots:
     void discProgress();
     void imageMountPoint_data();
     void imageMountPoint();
+    void discMountPoint_data();
+    void discMountPoint();
     void wimSplit_data();
     void wimSplit();
     void realWimIsSplitWithTheseArguments();
@@ -133,21 +136,25 @@ void TestDiskRules::discProgress_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("percent");
-    QTest::newRow("fraction") << "DRStatusPercentCompleteKey: 0.4567" << 45;
-    QTest::newRow("done") << "DRStatusPercentCompleteKey: 1" << 100;
-    QTest::newRow("with line end") << "  DRStatusPercentCompleteKey: 0.5\r\n" << 50;
-    QTest::newRow("not started") << "DRStatusPercentCompleteKey: -1" << -1;
-    QTest::newRow("zero") << "DRStatusPercentCompleteKey: 0" << -1;
-    QTest::newRow("no value") << "DRStatusPercentCompleteKey:" << -1;
-    QTest::newRow("not a number") << "DRStatusPercentCompleteKey: soon" << -1;
-    QTest::newRow("status text") << "Burning: 45 percent" << -1;
+    QTest::addColumn<double>("fraction");
+    QTest::newRow("fraction") << "DRStatusPercentCompleteKey: 0.4567" << 45 << 0.4567;
+    QTest::newRow("done") << "DRStatusPercentCompleteKey: 1" << 100 << 1.0;
+    QTest::newRow("past the end") << "DRStatusPercentCompleteKey: 1.25" << 100 << 1.0;
+    QTest::newRow("with line end") << "  DRStatusPercentCompleteKey: 0.5\r\n" << 50 << 0.5;
+    QTest::newRow("not started") << "DRStatusPercentCompleteKey: -1" << -1 << -1.0;
+    QTest::newRow("zero") << "DRStatusPercentCompleteKey: 0" << -1 << -1.0;
+    QTest::newRow("no value") << "DRStatusPercentCompleteKey:" << -1 << -1.0;
+    QTest::newRow("not a number") << "DRStatusPercentCompleteKey: soon" << -1 << -1.0;
+    QTest::newRow("status text") << "Burning: 45 percent" << -1 << -1.0;
 }
 
 void TestDiskRules::discProgress()
 {
     QFETCH(QString, line);
     QFETCH(int, percent);
+    QFETCH(double, fraction);
     QCOMPARE(HdiutilOutput::percentComplete(line), percent);
+    QCOMPARE(HdiutilOutput::fractionComplete(line), fraction);
 }
 
 void TestDiskRules::imageMountPoint_data()
@@ -169,6 +176,40 @@ void TestDiskRules::imageMountPoint()
     QFETCH(QString, output);
     QFETCH(QString, mountPoint);
     QCOMPARE(HdiutilOutput::mountPoint(output), mountPoint);
+}
+
+void TestDiskRules::discMountPoint_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("mountPoint");
+    const QString table = recorded("mount-cd-and-system.txt");
+    QTest::newRow("recorded CD, partition s0") << "/dev/disk2" << table << "/Volumes/MM7_Disk2";
+    QTest::newRow("blanks in the volume name")
+        << "/dev/disk2" << "/dev/disk2 on /Volumes/MY DISC (cd9660, local, nodev, nosuid, read-only)\n"
+        << "/Volumes/MY DISC";
+    QTest::newRow("several partitions: the last wins")
+        << "/dev/disk2" << table + "/dev/disk2s1 on /Volumes/FIRST (hfs, local)\n/dev/disk2s2 on /Volumes/SECOND (cd9660, local)\n"
+        << "/Volumes/SECOND";
+    QTest::newRow("another drive's disc") << "/dev/disk2" << "/dev/disk21 on /Volumes/OTHER (cd9660, local)\n" << "";
+    QTest::newRow("another drive's partition after ours")
+        << "/dev/disk2" << "/dev/disk2s1 on /Volumes/OURS (cd9660, local)\n/dev/disk21s1 on /Volumes/OTHER (cd9660, local)\n"
+        << "/Volumes/OURS";
+    QTest::newRow("parentheses in the volume name")
+        << "/dev/disk2" << "/dev/disk2 on /Volumes/Photos (2019) (cd9660, local)\n" << "/Volumes/Photos (2019)";
+    QTest::newRow("not mounted") << "/dev/disk3" << table << "";
+    QTest::newRow("a file standing in for the drive")
+        << "/tmp/my drive/disc.bin" << "/tmp/my drive/disc.bin on /media/root/TESTDISC (fuse.fuseiso, local)\n"
+        << "/media/root/TESTDISC";
+    QTest::newRow("no device") << "" << table << "";
+}
+
+void TestDiskRules::discMountPoint()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, output);
+    QFETCH(QString, mountPoint);
+    QCOMPARE(MountOutput::lastMountPoint(output.split('\n'), device), mountPoint);
 }
 
 void TestDiskRules::wimSplit_data()

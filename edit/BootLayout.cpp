@@ -60,6 +60,58 @@ bool BootLayout::load(const QString& isoPath)
     return isBootable();
 }
 
+bool BootLayout::isWithin(const QString& path, const QString& folder)
+{
+    return path == folder || path.startsWith(folder + "/");
+}
+
+void BootLayout::dropWithin(QStringList* paths, const QString& folder)
+{
+    for (int i = paths->size() - 1; i >= 0; --i) {
+        if (isWithin(paths->at(i), folder))
+            paths->removeAt(i);
+    }
+}
+
+QList<BootLayout::Entry> BootLayout::entriesBehind(const QString& path) const
+{
+    QList<Entry> behind;
+    for (const Entry& entry : m_Entries) {
+        QStringList left = entry.candidates;
+        dropWithin(&left, path);
+        if (!entry.candidates.isEmpty() && left.isEmpty())
+            behind.append(entry);
+    }
+    return behind;
+}
+
+void BootLayout::followRename(const QString& oldPath, const QString& newPath)
+{
+    const auto follow = [&](QStringList* paths) {
+        for (QString& path : *paths) {
+            if (isWithin(path, oldPath))
+                path = newPath + path.mid(oldPath.size());
+        }
+    };
+    for (Entry& entry : m_Entries)
+        follow(&entry.candidates);
+    follow(&m_CatalogCandidates);
+}
+
+void BootLayout::forget(const QString& path)
+{
+    for (int i = m_Entries.size() - 1; i >= 0; --i) {
+        Entry& entry = m_Entries[i];
+        const bool hadFile = !entry.candidates.isEmpty();
+        dropWithin(&entry.candidates, path);
+        if (hadFile && entry.candidates.isEmpty()) {
+            qDebug() << "BootLayout: boot entry dropped with its file, platform" << entry.boot.platform;
+            m_Entries.removeAt(i);
+        }
+    }
+    dropWithin(&m_CatalogCandidates, path);
+}
+
 bool BootLayout::sameBootSector(const QByteArray& a, const QByteArray& b, bool bootInfoTable)
 {
     if (a.isEmpty() || a.size() != b.size())
@@ -150,7 +202,11 @@ SaveArguments BootLayout::plan(const QString& workFolder, const QString& isoPath
             break;
         }
     }
-    if (arguments.catalogFile.isEmpty() && !arguments.bootImages.isEmpty())
+    // A catalog that is no file of the listing stays out of the copy's
+    // listing too.
+    if (arguments.catalogFile.isEmpty() && !arguments.bootImages.isEmpty()) {
         arguments.catalogFile = freeName(workFolder, "boot", ".catalog");
+        arguments.hideCatalog = true;
+    }
     return arguments;
 }

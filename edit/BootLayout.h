@@ -29,6 +29,15 @@ public:
     const QList<Entry>& entries() const { return m_Entries; }
     QStringList catalogCandidates() const { return m_CatalogCandidates; }
 
+    // The entries that lose their last file of the image when the entry at
+    // path (a file or a folder) is deleted.
+    QList<Entry> entriesBehind(const QString& path) const;
+    // The entries and the catalog follow a file or folder that is renamed.
+    void followRename(const QString& oldPath, const QString& newPath);
+    // The entry at path and all below it left the image: entries that have
+    // no file left are dropped, and the catalog no longer names its file.
+    void forget(const QString& path);
+
     // Resolves every entry to a file of the working folder (with a trailing
     // "/"): the image's own boot file when the folder still holds it, else
     // a copy of the boot image written to the folder's root (the initial
@@ -42,6 +51,8 @@ public:
     static int imageSectors(const BootEntry& boot);
 
 private:
+    static bool isWithin(const QString& path, const QString& folder);
+    static void dropWithin(QStringList* paths, const QString& folder);
     static bool writeBootImage(const QString& isoPath, const BootEntry& boot, const QString& path);
 
     QList<Entry> m_Entries;

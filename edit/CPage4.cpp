@@ -11,7 +11,11 @@
 #include "widgets/CImageButton.h"
 #include "widgets/CLineEdit.h"
 #include "widgets/CProgressDialog.h"
+#include "widgets/ColumnFit.h"
+#include "widgets/SCheckBoxHeaderView.h"
+#include "widgets/SaveChangesDialog.h"
 
+#include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -75,6 +79,7 @@ void CPage4::InitializeUI()
     SetEnabled(false);
     m_Back->setEnabled(true);
     m_LoadIso->setEnabled(true);
+    m_Save->setEnabled(true); // says that an image must be loaded first
     Util::RestoreCursor();
     if (parentWidget()) {
         setFixedWidth(parentWidget()->width() - 6);
@@ -96,12 +101,15 @@ void CPage4::SetEnabled(bool enabled)
 
 void CPage4::OnLoadISO()
 {
+    if (keepsChanges(AfterSave::Load))
+        return;
     const QString path = Util::GetOpenFileDialog(this, "ISO Files(*.ISO)");
     // A cancelled choice keeps the loaded image and its working folder.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     m_IsoPath = path;
     m_ExtractFailed = false;
+    m_Modified = false;
     stopExtraction();
     m_PendingOps.clear();
     m_FileCopy->ClearAllTasks();
@@ -117,6 +125,7 @@ void CPage4::OnLoadISO()
     Util::RemoveFile(bootImageFile());
     Util::BootExtract(m_IsoPath, bootImageFile());
     m_Boot.load(m_IsoPath);
+    m_Volume = VolumeIdentity::read(m_IsoPath);
     startExtraction();
     SetEnabled(false);
 }
@@ -178,6 +187,7 @@ void CPage4::OnListingEnded()
     SetEnabled(false);
     m_Back->setEnabled(true);
     m_LoadIso->setEnabled(true);
+    m_Save->setEnabled(true);
     Util::RestoreCursor();
     Util::ShowError(tr("The image \"%1\" could not be listed: %2 Please check that it is an ISO image.")
                         .arg(QFileInfo(m_IsoPath).fileName(),
@@ -245,6 +255,19 @@ void CPage4::RefreshTable()
     }
     // Rows stand for their entry even while a filter hides others.
     FolderView::FillRows(m_List, shown, tr("Folder"), EntryRole);
+    fitNameColumn();
+}
+
+void CPage4::fitNameColumn()
+{
+    // The rows in view decide, as for the toolkit's own fit to contents.
+    const QAbstractItemView* view = m_List;
+    QList<int> wanted;
+    for (int column = 0; column < m_List->columnCount(); ++column)
+        wanted << qMax(view->sizeHintForColumn(column), m_HeaderView->sectionSizeHint(column));
+    const QList<int> widths = ColumnFit::widths(m_List->width() - 2, wanted);
+    for (int column = 0; column < widths.size(); ++column)
+        m_List->setColumnWidth(column, widths.at(column));
 }
 
 Item* CPage4::entryOfRow(int row) const
@@ -394,4 +417,38 @@ void CPage4::AddFileOpTasks(QString src, QString dst, int type)
         m_FileCopy->AddTask(op.source, op.destination, op.type);
     m_PendingOps.clear();
     m_FileCopy->AddTask(src, dst, type);
+}
+
+// Asks what becomes of unsaved changes before they would be lost. True
+// when the caller must not go on now: the user cancelled, or a save runs
+// that goes on with next once the image is written.
+bool CPage4::keepsChanges(AfterSave next)
+{
+    if (!m_Modified)
+        return false;
+    SaveChangesDialog dialog;
+    dialog.SetText(tr("The changes to \"%1\" are not saved yet. Save them before going on?")
+                       .arg(QFileInfo(m_IsoPath).fileName()));
+    switch (dialog.exec()) {
+    case SaveChangesDialog::Discard:
+        m_Modified = false;
+        return false;
+    case SaveChangesDialog::Save:
+        m_AfterSave = next;
+        OnSave();
+        if (!m_CreateThread)
+            m_AfterSave = AfterSave::Nothing; // not saved: the changes stay
+        return true;
+    default:
+        return true;
+    }
+}
+
+void CPage4::closeEvent(QCloseEvent* event)
+{
+    if (keepsChanges(AfterSave::Close)) {
+        event->ignore();
+        return;
+    }
+    ImageDialog::closeEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "edit/BootLayout.h"
 #include "edit/FileOp.h"
+#include "edit/VolumeIdentity.h"
 #include "model/CTree.h"
 #include "model/ListingReader.h"
 #include "widgets/ImageDialog.h"
@@ -55,6 +56,9 @@ public:
     QString savePath() const { return m_SavePath; }
     QStringList lastSaveArguments() const { return m_SaveArguments; }
     CProgressDialog* progressDialog() const { return m_ProgressDialog; }
+    // Whether the image has changes that no save has written yet.
+    bool isModified() const { return m_Modified; }
+    const BootLayout& bootLayout() const { return m_Boot; }
 
 public slots:
     void OnLoadISO();
@@ -82,11 +86,15 @@ public slots:
 
 protected:
     void changeEvent(QEvent* qe) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void OnListingEnded();
 
 private:
+    // What follows a save that was asked for before leaving the image.
+    enum class AfterSave { Nothing, Close, Load };
+
     // Where a table row keeps the entry it shows.
     static constexpr int EntryRole = Qt::UserRole + 1;
 
@@ -108,6 +116,9 @@ private:
     bool waitForCopier();
     void runSave(const QString& output);
     void endSave(bool succeeded);
+    bool keepsChanges(AfterSave next);
+    bool confirmBootDelete(const QList<Item*>& entries);
+    void fitNameColumn();
 
     QString m_IsoPath;
     Item* m_CurrentItem = nullptr;
@@ -132,6 +143,9 @@ private:
     QStringList m_SaveOutput;
     std::unique_ptr<WorkFolder> m_WorkFolder;
     BootLayout m_Boot;
+    VolumeIdentity m_Volume;
+    bool m_Modified = false;
+    AfterSave m_AfterSave = AfterSave::Nothing;
 
     CImageButton* m_LoadIso = nullptr;
     CImageButton* m_Add = nullptr;

@@ -10,6 +10,7 @@
 #include "widgets/CProgressDialog.h"
 
 #include <QDebug>
+#include <QDialog>
 #include <QDir>
 #include "widgets/FolderView.h"
 #include <QFileInfo>
@@ -49,6 +50,7 @@ void CPage4::appendAddedRow(const Item& entry)
     m_List->insertRow(row);
     auto* nameCell = entry.m_IsDir ? new QTableWidgetItem(FolderView::FolderIcon(), name)
                                    : new QTableWidgetItem(Util::GetExtensionIcon(name), name);
+    nameCell->setCheckState(Qt::Unchecked);
     if (entry.m_IsDir)
         nameCell->setData(Qt::UserRole, 1);
     nameCell->setData(EntryRole, Item::ToVariant(m_Tree.GetItem(entry.m_Path)));
@@ -75,6 +77,7 @@ void CPage4::OnAdd()
         const Item entry = entryFor(path, prefix + QFileInfo(path).fileName());
         if (!WorkPath::staysInside(entry.m_Path) || !m_Tree.AddItem(entry))
             continue;
+        m_Modified = true;
         appendAddedRow(entry);
         if (entry.m_IsDir) {
             auto* node = new QTreeWidgetItem(QStringList(entry.GetName()));
@@ -88,6 +91,7 @@ void CPage4::OnAdd()
             AddFileOpTasks(entry.m_SrcPath, workFolder() + entry.m_Path, CFileCopy::Copy);
         }
     }
+    fitNameColumn();
     Util::RestoreCursor();
 }
 
@@ -233,6 +237,8 @@ void CPage4::OnRename()
     const QString oldPath = entry->m_Path;
     entry->Rename(name);
     SubtreePaths::follow(entry);
+    m_Boot.followRename(oldPath, entry->m_Path);
+    m_Modified = true;
     AddFileOpTasks(workFolder() + oldPath, workFolder() + entry->m_Path, CFileCopy::Rename);
     for (int row = 0; row < m_List->rowCount(); ++row) {
         if (Item::FromVariant(m_List->item(row, 0)->data(EntryRole)) == entry)
@@ -240,6 +246,33 @@ void CPage4::OnRename()
     }
     if (QTreeWidgetItem* node = entry->m_IsDir ? treeItemOf(entry) : nullptr)
         node->setText(0, name);
+    fitNameColumn();
+}
+
+// Deleting the file behind a boot entry takes the entry out of the saved
+// image: for each such file the user is told what stops working and
+// decides; one No keeps everything.
+bool CPage4::confirmBootDelete(const QList<Item*>& entries)
+{
+    for (const Item* entry : entries) {
+        bool bios = false;
+        bool uefi = false;
+        for (const BootLayout::Entry& boot : m_Boot.entriesBehind(entry->m_Path))
+            (boot.boot.platform == 0xEF ? uefi : bios) = true;
+        if (!bios && !uefi)
+            continue;
+        const QString name = entry->GetName();
+        const QString text =
+            bios && uefi ? tr("\"%1\" starts the image on BIOS and UEFI computers: without it the saved image will "
+                              "not start on them. Delete it anyway?").arg(name)
+            : uefi       ? tr("\"%1\" starts the image on UEFI computers: without it the saved image will not start "
+                              "on them. Delete it anyway?").arg(name)
+                         : tr("\"%1\" starts the image on BIOS computers and from a CD or DVD: without it the saved "
+                              "image will not start there. Delete it anyway?").arg(name);
+        if (Util::ShowChoose(":/nwu/commdialogbg", text) != QDialog::Accepted)
+            return false;
+    }
+    return true;
 }
 
 void CPage4::OnDelete()
@@ -253,8 +286,12 @@ void CPage4::OnDelete()
         if (refuseOutsidePath(entry))
             return;
     }
+    if (!confirmBootDelete(entries))
+        return;
+    m_Modified = true;
     for (int i = entries.size() - 1; i >= 0; --i) {
         Item* entry = entries.at(i);
+        m_Boot.forget(entry->m_Path);
         AddFileOpTasks(workFolder() + entry->m_Path, QString(), CFileCopy::Delete);
         if (entry->m_IsDir)
             delete treeItemOf(entry);

@@ -17,6 +17,10 @@
 
 void CPage4::OnSave()
 {
+    if (m_IsoPath.isEmpty()) {
+        Util::ShowError(tr("Please load an ISO image first: Save writes a new image of the loaded one."));
+        return;
+    }
     if (m_Tree.m_Root.m_Children.isEmpty()) {
         Util::ShowError(tr("Please add files or folders first!"));
         return;
@@ -68,6 +72,7 @@ void CPage4::runSave(const QString& output)
     for (const QString& problem : problems)
         qDebug() << "CPage4::OnSave" << problem;
     arguments.allowLimitedSize = SaveArguments::holdsLimitedSizeFile(folder);
+    arguments.volume = m_Volume;
     m_SavePath = output;
     // mkisofs writes beside the chosen file; the chosen file is replaced
     // only by a complete image.
@@ -104,6 +109,8 @@ void CPage4::OnCreateFinished()
 
 void CPage4::endSave(bool succeeded)
 {
+    const AfterSave next = m_AfterSave;
+    m_AfterSave = AfterSave::Nothing;
     if (succeeded) {
         QFile::remove(m_SavePath);
         succeeded = QFile::rename(m_PartialPath, m_SavePath);
@@ -116,11 +123,17 @@ void CPage4::endSave(bool succeeded)
                             .arg(reason.isEmpty() ? tr("mkisofs ended without finishing the image.") : reason));
         return;
     }
+    m_Modified = false;
     Util::ShowOpen(tr("Save ISO file successfully!"), QFileInfo(m_SavePath).absolutePath());
+    if (next == AfterSave::Close)
+        close();
+    else if (next == AfterSave::Load)
+        OnLoadISO();
 }
 
 void CPage4::StopCreate()
 {
+    m_AfterSave = AfterSave::Nothing; // a stopped save leaves the changes unsaved
     if (m_CreateThread) {
         m_CreateThread->terminate();
         m_CreateThread->release();

@@ -29,6 +29,7 @@ QStringList SaveArguments::entryOptions(const BootImagePlan& image)
 QStringList SaveArguments::build(const QString& output, const QString& sourceFolder) const
 {
     QStringList arguments{"-udf", "-R"};
+    arguments << volume.options();
     if (allowLimitedSize)
         arguments << "-allow-limited-size";
     for (int i = 0; i < bootImages.size(); ++i) {
@@ -36,8 +37,14 @@ QStringList SaveArguments::build(const QString& output, const QString& sourceFol
             arguments << "-eltorito-alt-boot";
         arguments << entryOptions(bootImages.at(i));
     }
-    if (!bootImages.isEmpty() && !catalogFile.isEmpty())
+    if (!bootImages.isEmpty() && !catalogFile.isEmpty()) {
         arguments << "-c" << catalogFile;
+        if (hideCatalog) {
+            arguments << "-hide" << catalogFile;
+            if (volume.joliet)
+                arguments << "-hide-joliet" << catalogFile;
+        }
+    }
     arguments << "-o" << output << sourceFolder;
     return arguments;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "edit/VolumeIdentity.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,8 @@ struct BootImagePlan {
 };
 
 // The mkisofs command line of an Edit save: UDF with Rock Ridge over the
-// working folder, with every boot entry of the loaded image.
+// working folder, with the loaded image's labels, its Joliet tree when it
+// had one, and every boot entry it still has.
 class SaveArguments
 {
 public:
@@ -23,7 +26,9 @@ public:
 
     QList<BootImagePlan> bootImages;
     QString catalogFile;        // relative to the working folder; empty: mkisofs's own name
+    bool hideCatalog = false;   // the user deleted the catalog's file: it is kept out of the trees
     bool allowLimitedSize = false;
+    VolumeIdentity volume;
 
     QStringList build(const QString& output, const QString& sourceFolder) const;
     static QStringList entryOptions(const BootImagePlan& image);

@@ -637,6 +637,26 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>Das Image wurde nicht vollständig entpackt, exportierte Dateien könnten fehlen oder unvollständig sein. Bitte laden Sie das Image erneut.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Die Änderungen an „%1“ sind noch nicht gespeichert. Vor dem Fortfahren speichern?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>„%1“ startet das Abbild auf BIOS- und UEFI-Computern: Ohne es startet das gespeicherte Abbild dort nicht. Trotzdem löschen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>„%1“ startet das Abbild auf UEFI-Computern: Ohne es startet das gespeicherte Abbild dort nicht. Trotzdem löschen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>„%1“ startet das Abbild auf BIOS-Computern und von CD oder DVD: Ohne es startet das gespeicherte Abbild dort nicht. Trotzdem löschen?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Bitte laden Sie zuerst ein ISO-Abbild: Speichern schreibt ein neues Abbild des geladenen.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Geben Sie das Administratorpasswort ein:</translation>
     <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -637,6 +637,26 @@ Enter the administrator password:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Please load an ISO image first: Save writes a new image of the loaded one.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Enter the administrator password:</translation>
     <message>
         <source>Save File</source>
         <translation>Save File</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

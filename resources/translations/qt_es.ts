@@ -637,6 +637,26 @@ Introduzca la contraseña de administrador:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>La imagen no se descomprimió por completo, así que los archivos exportados podrían faltar o estar incompletos. Vuelva a cargar la imagen.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Los cambios en «%1» aún no se han guardado. ¿Guardarlos antes de continuar?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>«%1» inicia la imagen en equipos BIOS y UEFI: sin él, la imagen guardada no se iniciará en ellos. ¿Eliminarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>«%1» inicia la imagen en equipos UEFI: sin él, la imagen guardada no se iniciará en ellos. ¿Eliminarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>«%1» inicia la imagen en equipos BIOS y desde un CD o DVD: sin él, la imagen guardada no se iniciará allí. ¿Eliminarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Cargue primero una imagen ISO: Guardar escribe una imagen nueva de la imagen cargada.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Introduzca la contraseña de administrador:</translation>
     <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

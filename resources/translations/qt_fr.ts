@@ -637,6 +637,26 @@ Saisissez le mot de passe administrateur :</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>L’image n’a pas été entièrement décompressée, des fichiers exportés pourraient manquer ou être incomplets. Rechargez l’image.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Les modifications de « %1 » ne sont pas encore enregistrées. Les enregistrer avant de continuer ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>« %1 » démarre l’image sur les ordinateurs BIOS et UEFI : sans lui, l’image enregistrée n’y démarrera plus. Le supprimer quand même ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>« %1 » démarre l’image sur les ordinateurs UEFI : sans lui, l’image enregistrée n’y démarrera plus. Le supprimer quand même ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>« %1 » démarre l’image sur les ordinateurs BIOS et depuis un CD ou un DVD : sans lui, l’image enregistrée n’y démarrera plus. Le supprimer quand même ?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Veuillez d’abord charger une image ISO : Enregistrer écrit une nouvelle image de celle qui est chargée.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Saisissez le mot de passe administrateur :</translation>
     <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

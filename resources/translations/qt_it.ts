@@ -637,6 +637,26 @@ Inserisci la password di amministratore:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>L’immagine non è stata decompressa completamente, quindi i file esportati potrebbero mancare o essere incompleti. Ricarica l’immagine.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Le modifiche a «%1» non sono ancora salvate. Salvarle prima di continuare?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>«%1» avvia l’immagine sui computer BIOS e UEFI: senza di esso l’immagine salvata non si avvierà su di essi. Eliminarlo comunque?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>«%1» avvia l’immagine sui computer UEFI: senza di esso l’immagine salvata non si avvierà su di essi. Eliminarlo comunque?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>«%1» avvia l’immagine sui computer BIOS e da CD o DVD: senza di esso l’immagine salvata non si avvierà lì. Eliminarlo comunque?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Carica prima un’immagine ISO: Salva scrive una nuova immagine di quella caricata.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Inserisci la password di amministratore:</translation>
     <message>
         <source>Save File</source>
         <translation>Salva file</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -635,6 +635,26 @@ Enter the administrator password:</source>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>イメージが完全には展開されていないため、エクスポートしたファイルが欠けているか不完全な可能性があります。イメージを読み込み直してください。</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>「%1」への変更はまだ保存されていません。続ける前に保存しますか？</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>「%1」は BIOS と UEFI のコンピューターでこのイメージを起動します。これがないと、保存したイメージはそれらで起動しません。それでも削除しますか？</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>「%1」は UEFI のコンピューターでこのイメージを起動します。これがないと、保存したイメージはそれらで起動しません。それでも削除しますか？</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>「%1」は BIOS のコンピューターと CD や DVD からこのイメージを起動します。これがないと、保存したイメージはそこで起動しません。それでも削除しますか？</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>先に ISO イメージを読み込んでください。保存は読み込んだイメージから新しいイメージを書き出します。</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -892,6 +912,21 @@ Enter the administrator password:</source>
     <message>
         <source>Save File</source>
         <translation>ファイルを保存</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

@@ -637,6 +637,26 @@ Voer het beheerderswachtwoord in:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>Het image is niet volledig uitgepakt, dus geëxporteerde bestanden kunnen ontbreken of onvolledig zijn. Laad het image opnieuw.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>De wijzigingen in ‘%1’ zijn nog niet opgeslagen. Eerst opslaan?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>‘%1’ start het image op BIOS- en UEFI-computers: zonder dit start het opgeslagen image daar niet. Toch verwijderen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>‘%1’ start het image op UEFI-computers: zonder dit start het opgeslagen image daar niet. Toch verwijderen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>‘%1’ start het image op BIOS-computers en vanaf een cd of dvd: zonder dit start het opgeslagen image daar niet. Toch verwijderen?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Laad eerst een ISO-image: Opslaan schrijft een nieuw image van het geladen image.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Voer het beheerderswachtwoord in:</translation>
     <message>
         <source>Save File</source>
         <translation>Bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Niet opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

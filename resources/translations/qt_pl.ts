@@ -639,6 +639,26 @@ Wprowadź hasło administratora:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>Obraz nie został całkowicie rozpakowany, więc eksportowanych plików może brakować lub mogą być niekompletne. Wczytaj obraz ponownie.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Zmiany w „%1” nie zostały jeszcze zapisane. Zapisać je przed kontynuowaniem?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>„%1” uruchamia obraz na komputerach BIOS i UEFI: bez niego zapisany obraz się na nich nie uruchomi. Usunąć mimo to?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>„%1” uruchamia obraz na komputerach UEFI: bez niego zapisany obraz się na nich nie uruchomi. Usunąć mimo to?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>„%1” uruchamia obraz na komputerach BIOS oraz z płyty CD lub DVD: bez niego zapisany obraz się tam nie uruchomi. Usunąć mimo to?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Najpierw wczytaj obraz ISO: Zapisz tworzy nowy obraz z wczytanego.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -896,6 +916,21 @@ Wprowadź hasło administratora:</translation>
     <message>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Nie zapisuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 </TS>

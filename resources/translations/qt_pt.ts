@@ -637,6 +637,26 @@ Introduza a senha de administrador:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>A imagem não foi descompactada por completo, então os arquivos exportados podem estar ausentes ou incompletos. Carregue a imagem novamente.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>As alterações em “%1” ainda não foram salvas. Salvá-las antes de continuar?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>“%1” inicia a imagem em computadores BIOS e UEFI: sem ele, a imagem salva não iniciará neles. Excluir mesmo assim?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>“%1” inicia a imagem em computadores UEFI: sem ele, a imagem salva não iniciará neles. Excluir mesmo assim?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>“%1” inicia a imagem em computadores BIOS e a partir de um CD ou DVD: sem ele, a imagem salva não iniciará ali. Excluir mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Carregue primeiro uma imagem ISO: Salvar grava uma nova imagem da imagem carregada.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Introduza a senha de administrador:</translation>
     <message>
         <source>Save File</source>
         <translation>Salvar arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Não salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -639,6 +639,26 @@ Enter the administrator password:</source>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>Образ распакован не полностью, поэтому экспортированные файлы могут отсутствовать или быть неполными. Загрузите образ снова.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Изменения в «%1» ещё не сохранены. Сохранить их, прежде чем продолжить?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>«%1» запускает образ на компьютерах с BIOS и UEFI: без него сохранённый образ на них не запустится. Всё равно удалить?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>«%1» запускает образ на компьютерах с UEFI: без него сохранённый образ на них не запустится. Всё равно удалить?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>«%1» запускает образ на компьютерах с BIOS и с CD или DVD: без него сохранённый образ там не запустится. Всё равно удалить?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Сначала загрузите образ ISO: «Сохранить» записывает новый образ загруженного.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -896,6 +916,21 @@ Enter the administrator password:</source>
     <message>
         <source>Save File</source>
         <translation>Сохранить файл</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>

@@ -637,6 +637,26 @@ Ange administratörslösenordet:</translation>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>Avbildningen packades inte upp helt, så exporterade filer kan saknas eller vara ofullständiga. Läs in avbildningen igen.</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>Ändringarna i ”%1” är inte sparade än. Spara dem innan du fortsätter?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>”%1” startar avbilden på BIOS- och UEFI-datorer: utan den startar den sparade avbilden inte på dem. Ta bort ändå?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>”%1” startar avbilden på UEFI-datorer: utan den startar den sparade avbilden inte på dem. Ta bort ändå?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>”%1” startar avbilden på BIOS-datorer och från en cd eller dvd: utan den startar den sparade avbilden inte där. Ta bort ändå?</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>Läs först in en ISO-avbild: Spara skriver en ny avbild av den inlästa.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -894,6 +914,21 @@ Ange administratörslösenordet:</translation>
     <message>
         <source>Save File</source>
         <translation>Spara fil</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Spara inte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 </TS>

@@ -635,6 +635,26 @@ Enter the administrator password:</source>
         <source>The image was not unpacked completely, so exported files could be missing or incomplete. Please load the image again.</source>
         <translation>镜像未完整解压，导出的文件可能缺失或不完整。请重新加载镜像。</translation>
     </message>
+    <message>
+        <source>The changes to &quot;%1&quot; are not saved yet. Save them before going on?</source>
+        <translation>对“%1”的更改尚未保存。是否先保存再继续？</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS and UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>“%1”用于在 BIOS 和 UEFI 计算机上启动此映像：没有它，保存的映像将无法在这些计算机上启动。仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on UEFI computers: without it the saved image will not start on them. Delete it anyway?</source>
+        <translation>“%1”用于在 UEFI 计算机上启动此映像：没有它，保存的映像将无法在这些计算机上启动。仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; starts the image on BIOS computers and from a CD or DVD: without it the saved image will not start there. Delete it anyway?</source>
+        <translation>“%1”用于在 BIOS 计算机上以及从 CD 或 DVD 启动此映像：没有它，保存的映像将无法在这些地方启动。仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
+        <translation>请先加载 ISO 映像：“保存”会根据已加载的映像写出新的映像。</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -892,6 +912,21 @@ Enter the administrator password:</source>
     <message>
         <source>Save File</source>
         <translation>保存文件</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

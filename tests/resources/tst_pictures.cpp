@@ -65,6 +65,8 @@ const QList<Family>& families()
         {"OK_%1", {100, 30}, kThree},
         {"Open-Folder%1", {91, 21}, kThree},
         {"Stop%1", {91, 21}, kFour},
+        {"choiceOK%1", {118, 21}, kThree},
+        {"choiceNO%1", {118, 21}, kThree},
         {"zoom", {13, 13}, kSingle},
         {"rchecked", {16, 16}, kSingle},
         {"runchecked", {16, 16}, kSingle},

@@ -53,6 +53,46 @@ QStringList bootEntries(const QString& iso)
     return entries;
 }
 
+QStringList bootImagePaths(const QString& iso)
+{
+    const QString report = QString::fromUtf8(
+        TestSupport::runTool("xorriso", {"-indev", iso, "-report_el_torito", "plain"}));
+    QStringList paths;
+    for (const QString& line : report.split('\n')) {
+        if (line.startsWith("El Torito boot img :"))
+            paths << QString();
+        else if (line.startsWith("El Torito img path :")) {
+            const QStringList fields = line.mid(20).split(' ', Qt::SkipEmptyParts);
+            const int index = fields.value(0).toInt() - 1;
+            if (index >= 0 && index < paths.size())
+                paths[index] = fields.value(1);
+        }
+    }
+    return paths;
+}
+
+QStringList volumeLabels(const QString& iso)
+{
+    const QString report = QString::fromUtf8(TestSupport::runTool("isoinfo", {"-d", "-i", iso}));
+    QStringList labels;
+    for (const QString& line : report.split('\n')) {
+        if (line.startsWith("Volume id:") || line.startsWith("Publisher id:") || line.startsWith("Data preparer id:")
+            || line.startsWith("Application id:") || line.startsWith("Joliet with"))
+            labels << line.trimmed();
+    }
+    return labels;
+}
+
+QStringList jolietNames(const QString& iso)
+{
+    const QString report = QString::fromUtf8(TestSupport::runTool("isoinfo", {"-J", "-f", "-i", iso}));
+    QStringList names = report.split('\n', Qt::SkipEmptyParts);
+    if (!volumeLabels(iso).join('|').contains("Joliet"))
+        names.clear(); // isoinfo falls back to the primary tree
+    names.sort();
+    return names;
+}
+
 QStringList contentListing(const QString& iso)
 {
     const QString listing = QString::fromUtf8(

@@ -15,6 +15,17 @@ QString buildIsolinuxImage(const QString& folder);
 // "Platform Emulation LoadSize" of each boot entry, as xorriso reports them.
 QStringList bootEntries(const QString& iso);
 
+// The file path of each boot image, as xorriso reports them ("" for an
+// image that is no file of the image).
+QStringList bootImagePaths(const QString& iso);
+
+// The labels of the primary volume descriptor and whether there is a
+// Joliet tree, as isoinfo reports them.
+QStringList volumeLabels(const QString& iso);
+
+// Every path of the Joliet tree, sorted; empty without one.
+QStringList jolietNames(const QString& iso);
+
 // "path size" of every file and "path/" of every folder, as 7z lists the
 // image, without 7z's "[BOOT]" pseudo folder and the boot catalog's size;
 // sorted.

@@ -32,7 +32,11 @@ CPage4* EditPageDriver::openPage()
 
 bool EditPageDriver::startLoad(CPage4* page, const QString& iso)
 {
-    ModalAnswerer answerer({EditImages::typePath(iso)});
+    ModalAnswerer answerer;
+    // Changes made to the image loaded before are given up.
+    if (page->isModified())
+        answerer.add(ModalAnswerer::clickButton("btndiscard", "SaveChangesDialog"));
+    answerer.add(EditImages::typePath(iso));
     page->OnLoadISO();
     return waitUntil([&] { return page->isListed(); }, 30000);
 }

@@ -19,8 +19,9 @@ public:
 
     CPage4* openPage();
 
-    // Chooses the image in the page's file dialog; returns once the page
-    // shows its content (the whole-image extraction may still run).
+    // Chooses the image in the page's file dialog, giving up the changes
+    // made to an image loaded before; returns once the page shows its
+    // content (the whole-image extraction may still run).
     bool startLoad(CPage4* page, const QString& iso);
     // As startLoad, and waits for the extraction to end.
     bool load(CPage4* page, const QString& iso);

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "widgets/CMyTreeWidget.h"
+#include "widgets/ColumnFit.h"
 #include "widgets/NoFocusDelegate.h"
 #include "widgets/SCheckBoxHeaderView.h"
 
@@ -15,6 +16,8 @@ private slots:
     void headerTogglesInItsCheckSection_data();
     void headerTogglesInItsCheckSection();
     void headerDrawsTheBoxState();
+    void nameColumnTakesTheRoomOthersSpare_data();
+    void nameColumnTakesTheRoomOthersSpare();
     void treeClickInEmptySpaceClearsSelection();
     void delegateDrawsNoFocusFrame();
 };
@@ -71,6 +74,27 @@ void TestItemWidgets::headerTogglesInItsCheckSection()
     QCOMPARE(changes.count(), 2);
     QCOMPARE(changes.last().first().toBool(), false);
     QVERIFY(!t.header->isChecked());
+}
+
+void TestItemWidgets::nameColumnTakesTheRoomOthersSpare_data()
+{
+    QTest::addColumn<QList<int>>("wanted");
+    QTest::addColumn<QList<int>>("widths");
+    // 656 pixels shared by four columns: 164 each.
+    QTest::newRow("names fit") << QList<int>{120, 60, 80, 150} << QList<int>{164, 164, 164, 164};
+    QTest::newRow("from the size column") << QList<int>{200, 60, 80, 150} << QList<int>{200, 128, 164, 164};
+    QTest::newRow("from size and type") << QList<int>{300, 60, 80, 150} << QList<int>{300, 60, 132, 164};
+    QTest::newRow("every spare pixel, then cut") << QList<int>{600, 60, 80, 150}
+                                                 << QList<int>{366, 60, 80, 150};
+    QTest::newRow("others need all their room") << QList<int>{300, 170, 200, 164}
+                                                << QList<int>{164, 164, 164, 164};
+}
+
+void TestItemWidgets::nameColumnTakesTheRoomOthersSpare()
+{
+    QFETCH(QList<int>, wanted);
+    QFETCH(QList<int>, widths);
+    QCOMPARE(ColumnFit::widths(656, wanted), widths);
 }
 
 void TestItemWidgets::headerDrawsTheBoxState()

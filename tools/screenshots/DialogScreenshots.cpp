@@ -1,5 +1,5 @@
-// The message, progress, input, notice and About dialogs with the texts
-// the pages show in them.
+// The message, progress, input, notice, About and unsaved-changes dialogs
+// with the texts the pages show in them.
 #include "ScreenshotContext.h"
 #include "ScreenshotRegistry.h"
 #include "widgets/CAboutusDialog.h"
@@ -7,6 +7,9 @@
 #include "widgets/CProgressDialog.h"
 #include "widgets/CommDialog.h"
 #include "widgets/GerneralDialog.h"
+#include "widgets/SaveChangesDialog.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -81,4 +84,13 @@ QUILLMERE_SCREENSHOT(about_dialog, 104)
 {
     CAboutusDialog about;
     shots.saveDialog(about, "dialog-about");
+}
+
+QUILLMERE_SCREENSHOT(save_changes_dialog, 105)
+{
+    SaveChangesDialog question;
+    question.SetText(QCoreApplication::translate("CPage4", "The changes to \"%1\" are not saved yet. Save them "
+                                                          "before going on?")
+                         .arg("ipxe.iso"));
+    shots.saveDialog(question, "dialog-save-changes");
 }

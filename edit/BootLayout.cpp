@@ -9,7 +9,6 @@
 namespace {
 
 const int kSector = 2048;
-const int kVirtualSector = 512;
 // mkisofs writes its boot info table over bytes 8 to 63 of the boot file.
 const int kInfoTableStart = 8;
 const int kInfoTableEnd = 64;
@@ -143,24 +142,13 @@ QString BootLayout::freeName(const QString& workFolder, const QString& base, con
     return name;
 }
 
-int BootLayout::imageSectors(const BootEntry& boot)
-{
-    switch (boot.media) {
-    case 1:
-        return 2400;
-    case 2:
-        return 2880;
-    case 3:
-        return 5760;
-    default:
-        return boot.sectorCount;
-    }
-}
-
 bool BootLayout::writeBootImage(const QString& isoPath, const BootEntry& boot, const QString& path)
 {
-    const qint64 size = qint64(imageSectors(boot)) * kVirtualSector;
-    const QByteArray image = readAt(isoPath, qint64(boot.loadRba) * kSector, size);
+    QFile iso(isoPath);
+    if (!iso.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = qint64(ElToritoCatalog::imageSectors(iso, boot)) * ElToritoCatalog::kVirtualSectorSize;
+    const QByteArray image = size > 0 && iso.seek(qint64(boot.loadRba) * kSector) ? iso.read(size) : QByteArray();
     if (size == 0 || image.size() != size)
         return false;
     QFile file(path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/ElToritoCatalog.h"
+#include "services/ElToritoCatalog.h"
 #include "edit/SaveArguments.h"
 
 #include <QByteArray>
@@ -48,7 +48,6 @@ public:
     static bool sameBootSector(const QByteArray& a, const QByteArray& b, bool bootInfoTable);
     static QString matchingFile(const QString& workFolder, const Entry& entry);
     static QString freeName(const QString& workFolder, const QString& base, const QString& suffix);
-    static int imageSectors(const BootEntry& boot);
 
 private:
     static bool isWithin(const QString& path, const QString& folder);

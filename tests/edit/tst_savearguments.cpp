@@ -3,6 +3,7 @@
 #include "edit/BootLayout.h"
 #include "edit/SaveArguments.h"
 #include "services/Util.h"
+#include "support/EditImages.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -13,23 +14,9 @@ namespace {
 
 const QString kIpxe = "/usr/lib/ipxe/ipxe.iso";
 
-// "Pltf Emul Ldsiz" of every boot image line of xorriso's El Torito report.
-QStringList bootEntries(const QString& iso)
-{
-    const QString report = QString::fromUtf8(
-        runTool("xorriso", {"-indev", iso, "-report_el_torito", "plain"}));
-    QStringList entries;
-    for (const QString& line : report.split('\n')) {
-        if (!line.startsWith("El Torito boot img :"))
-            continue;
-        const QStringList f = line.mid(20).split(' ', Qt::SkipEmptyParts);
-        if (f.size() >= 7)
-            entries << f.at(1) + " " + f.at(3) + " " + f.at(6);
-    }
-    return entries;
-}
-
 } // namespace
+
+using EditImages::bootEntries;
 
 class TestSaveArguments : public QObject
 {
@@ -132,6 +119,39 @@ private slots:
         const SaveArguments arguments = layout.plan(work, kIpxe, QString());
         QCOMPARE(arguments.bootImages.at(1).file, QString("boot2.bin"));
         QCOMPARE(QFileInfo(work + "boot2.bin").size(), 1728 * 512);
+    }
+
+    // A hard-disk entry after the first is copied with its whole disk (the
+    // entry itself counts one sector), so the saved image boots from it.
+    void hardDiskEntryAfterTheFirstKeepsItsWholeDisk()
+    {
+        const QString root = freshDir("hd-second-src");
+        writeFile(root + "/boot/loader.bin", EditImages::randomBytes(8192));
+        const QByteArray disk = EditImages::hardDiskImage(2048);
+        writeFile(root + "/disk.img", disk);
+        const QString iso = freshDir("hd-second") + "/hd.iso";
+        int code = -1;
+        runTool("mkisofs",
+                {"-quiet", "-R", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4", "-c", "boot.cat",
+                 "-eltorito-alt-boot", "-b", "disk.img", "-hard-disk-boot", "-o", iso, root},
+                &code);
+        QCOMPARE(code, 0);
+        QCOMPARE(bootEntries(iso).value(1), QString("BIOS hd 1"));
+
+        const QString work = freshDir("hd-second-work") + "/";
+        runTool(Util::GetCurrentExePath() + "/7z/7z", {"x", "-y", "-o" + work, iso});
+        QDir(work + "[BOOT]").removeRecursively();
+        QVERIFY(QFile::remove(work + "disk.img"));
+        BootLayout layout;
+        QVERIFY(layout.load(iso));
+        const SaveArguments arguments = layout.plan(work, iso, QString());
+        QCOMPARE(arguments.bootImages.size(), 2);
+        QCOMPARE(arguments.bootImages.at(1).file, QString("boot2.bin"));
+        QVERIFY(readFile(work + "boot2.bin") == disk);
+        const QString out = freshDir("hd-second-out") + "/copy.iso";
+        runTool("mkisofs", arguments.build(out, work.chopped(1)), &code);
+        QCOMPARE(code, 0);
+        QCOMPARE(bootEntries(out), bootEntries(iso));
     }
 };
 

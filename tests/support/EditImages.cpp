@@ -11,8 +11,31 @@
 #include <QTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QtEndian>
 
 namespace EditImages {
+
+QByteArray randomBytes(int size)
+{
+    QByteArray data(size, '\0');
+    for (int i = 0; i < size; ++i)
+        data[i] = char(QRandomGenerator::global()->bounded(256));
+    return data;
+}
+
+QByteArray hardDiskImage(quint32 sectors)
+{
+    QByteArray disk = randomBytes(int(sectors) * 512);
+    QByteArray partitions(66, '\0');
+    partitions[0] = char(0x80);
+    partitions[4] = char(0x83);
+    qToLittleEndian<quint32>(1, partitions.data() + 8);
+    qToLittleEndian<quint32>(sectors - 1, partitions.data() + 12);
+    partitions[64] = char(0x55);
+    partitions[65] = char(0xAA);
+    return disk.replace(446, 66, partitions);
+}
 
 QString buildIsolinuxImage(const QString& folder)
 {

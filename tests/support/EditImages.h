@@ -2,6 +2,7 @@
 
 #include "ModalAnswerer.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,11 @@ namespace EditImages {
 // A BIOS-bootable isolinux image whose prompt goes to the serial port;
 // empty when isolinux is not installed or mkisofs failed.
 QString buildIsolinuxImage(const QString& folder);
+
+QByteArray randomBytes(int size);
+// A disk image of the given number of 512-byte sectors with one partition
+// in its master boot record, from sector 1 to its end.
+QByteArray hardDiskImage(quint32 sectors);
 
 // "Platform Emulation LoadSize" of each boot entry, as xorriso reports them.
 QStringList bootEntries(const QString& iso);

@@ -1,4 +1,4 @@
-#include "edit/ElToritoCatalog.h"
+#include "services/ElToritoCatalog.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -6,6 +6,8 @@
 namespace {
 
 const int kEntrySize = 32;
+// The first partition entry of a master boot record.
+const int kFirstPartition = 446;
 const char kSystemId[] = "EL TORITO SPECIFICATION";
 
 quint16 le16(const QByteArray& data, int offset)
@@ -84,6 +86,34 @@ QList<BootEntry> ElToritoCatalog::parseCatalog(const QByteArray& catalog)
 bool ElToritoCatalog::carriesBootInfoTable(const QByteArray& firstSector, quint32 loadRba)
 {
     return firstSector.size() >= 64 && le32(firstSector, 8) == 16 && le32(firstSector, 12) == loadRba;
+}
+
+int ElToritoCatalog::imageSectors(QIODevice& iso, const BootEntry& entry)
+{
+    switch (entry.media) {
+    case 1:
+        return 2400;
+    case 2:
+        return 2880;
+    case 3:
+        return 5760;
+    case 4:
+        return hardDiskSectors(iso, entry);
+    default:
+        return entry.sectorCount;
+    }
+}
+
+// A disk image's length is where its first partition ends.
+int ElToritoCatalog::hardDiskSectors(QIODevice& iso, const BootEntry& entry)
+{
+    if (!iso.seek(qint64(entry.loadRba) * kSectorSize))
+        return entry.sectorCount;
+    const QByteArray mbr = iso.read(kVirtualSectorSize);
+    if (mbr.size() < kVirtualSectorSize)
+        return entry.sectorCount;
+    const quint64 end = quint64(le32(mbr, kFirstPartition + 8)) + le32(mbr, kFirstPartition + 12);
+    return end == 0 || end > quint64(0x7FFFFFFF / kVirtualSectorSize) ? entry.sectorCount : int(end);
 }
 
 QByteArray ElToritoCatalog::readSector(QIODevice& device, qint64 sector)

@@ -1,41 +1,22 @@
 #include "support/TestSupport.h"
 
-#include "edit/ElToritoCatalog.h"
+#include "services/ElToritoCatalog.h"
 #include "edit/IsoDirectory.h"
 #include "services/Util.h"
+#include "support/EditImages.h"
 
 #include <QFile>
-#include <QRandomGenerator>
+#include <QBuffer>
 #include <QtEndian>
 
 using namespace TestSupport;
+using EditImages::hardDiskImage;
+using EditImages::randomBytes;
 
 namespace {
 
 const QString kGrub = "/usr/lib/grub-rescue/grub-rescue-cdrom.iso";
 const QString kIpxe = "/usr/lib/ipxe/ipxe.iso";
-
-QByteArray randomBytes(int size)
-{
-    QByteArray data(size, '\0');
-    for (int i = 0; i < size; ++i)
-        data[i] = char(QRandomGenerator::global()->bounded(256));
-    return data;
-}
-
-// A disk image with one partition in its master boot record.
-QByteArray hardDiskImage(quint32 sectors)
-{
-    QByteArray disk = randomBytes(int(sectors) * 512);
-    QByteArray partitions(66, '\0');
-    partitions[0] = char(0x80);
-    partitions[4] = char(0x83);
-    qToLittleEndian<quint32>(1, partitions.data() + 8);
-    qToLittleEndian<quint32>(sectors - 1, partitions.data() + 12);
-    partitions[64] = char(0x55);
-    partitions[65] = char(0xAA);
-    return disk.replace(446, 66, partitions);
-}
 
 QString makeIso(const QString& name, const QString& bootFile, const QByteArray& bootData,
                 const QStringList& bootOptions)
@@ -194,6 +175,41 @@ private slots:
         QVERIFY(IsoDirectory::pathsAtSector(kGrub, grub.entries().at(0).loadRba)
                     .contains("boot/grub/i386-pc/eltorito.img"));
         QVERIFY(IsoDirectory::pathsAtSector(kGrub, 3).isEmpty());
+    }
+
+    void imageSizeFollowsTheEmulation_data()
+    {
+        QTest::addColumn<int>("media");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("image"); // what lies at the load sector
+        QTest::addColumn<int>("sectors");
+        const QByteArray noTable(2048, '\0');
+        // A first partition of 0xFFFFFFF0 sectors.
+        const QByteArray huge = hardDiskImage(4).replace(446 + 12, 4, QByteArray("\xf0\xff\xff\xff", 4));
+        QTest::newRow("no emulation") << 0 << 4 << noTable << 4;
+        QTest::newRow("1.2 MB diskette") << 1 << 1 << noTable << 2400;
+        QTest::newRow("1.44 MB diskette") << 2 << 1 << noTable << 2880;
+        QTest::newRow("2.88 MB diskette") << 3 << 1 << noTable << 5760;
+        QTest::newRow("hard disk: end of its first partition") << 4 << 1 << hardDiskImage(2048) << 2048;
+        QTest::newRow("hard disk without partitions") << 4 << 1 << noTable << 1;
+        QTest::newRow("hard disk beyond 2 GiB") << 4 << 1 << huge << 1;
+        QTest::newRow("hard disk cut short") << 4 << 1 << QByteArray(100, 'x') << 1;
+        QTest::newRow("unknown") << 7 << 9 << noTable << 9;
+    }
+    void imageSizeFollowsTheEmulation()
+    {
+        QFETCH(int, media);
+        QFETCH(int, count);
+        QFETCH(QByteArray, image);
+        QFETCH(int, sectors);
+        QByteArray iso = QByteArray(3 * 2048, '\0') + image;
+        QBuffer device(&iso);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        BootEntry entry;
+        entry.media = media;
+        entry.sectorCount = quint16(count);
+        entry.loadRba = 3;
+        QCOMPARE(ElToritoCatalog::imageSectors(device, entry), sectors);
     }
 
     void parsesSectionsAndSkipsExtensions()

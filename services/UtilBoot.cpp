@@ -1,11 +1,10 @@
 #include "services/Util.h"
 
-#include "edit/ElToritoCatalog.h"
+#include "services/ElToritoCatalog.h"
 
 #include <QDataStream>
 #include <QDebug>
 #include <QFile>
-#include <QtEndian>
 #include <cstdio>
 #include <vector>
 
@@ -29,41 +28,21 @@ void printLine(const char* text)
     std::fflush(stdout);
 }
 
-// A hard-disk image's length is that of its disk: the end of the first
-// partition in its master boot record. The entry's own count is 1 for such
-// images, which would keep only the boot sector.
-int hardDiskSectors(QDataStream& stream, int offset, int entryCount)
-{
-    unsigned char mbr[kVirtualSector];
-    if (Util::Read(stream, offset, kVirtualSector, mbr) != 0)
-        return entryCount;
-    const quint32 first = qFromLittleEndian<quint32>(mbr + 446 + 8);
-    const quint32 length = qFromLittleEndian<quint32>(mbr + 446 + 12);
-    const quint64 end = quint64(first) + length;
-    return end == 0 || end > 0x7FFFFFFF / kVirtualSector ? entryCount : int(end);
-}
-
-int sectorsToCopy(QDataStream& stream, int media, int entryCount, int offset)
+const char* mediaText(int media)
 {
     switch (media) {
     case 0:
-        qDebug() << "No emulation\n";
-        return entryCount;
+        return "No emulation\n";
     case 1:
-        qDebug() << "1.2 meg diskette\n";
-        return 2400;
+        return "1.2 meg diskette\n";
     case 2:
-        qDebug() << "1.44 meg diskette\n";
-        return 2880;
+        return "1.44 meg diskette\n";
     case 3:
-        qDebug() << "2.88 meg diskette\n";
-        return 5760;
+        return "2.88 meg diskette\n";
     case 4:
-        qDebug() << "Hard disk (drive 80)\n";
-        return hardDiskSectors(stream, offset, entryCount);
+        return "Hard disk (drive 80)\n";
     default:
-        qDebug() << "Unknown\n";
-        return entryCount;
+        return "Unknown\n";
     }
 }
 
@@ -112,17 +91,16 @@ void Util::ProcessEntry(QString& outPath, QDataStream& stream, unsigned char* en
         return;
     }
     printLine("  Boot-Indicator: Bootable\n");
-    const quint32 loadRba = qFromLittleEndian<quint32>(entry + 8);
-    const int entryCount = qFromLittleEndian<quint16>(entry + 6);
-    const int media = entry[1] & 0x0F;
-    const int offset = sectorOffset(loadRba);
-    const int sectors = sectorsToCopy(stream, media, entryCount, offset);
-    if (media >= 1 && media <= 3 && sectors != entryCount) {
+    const BootEntry boot = ElToritoCatalog::parseEntry(QByteArray(reinterpret_cast<const char*>(entry), 32), 0, 0);
+    qDebug() << mediaText(boot.media);
+    QIODevice* device = stream.device();
+    const int offset = sectorOffset(boot.loadRba);
+    const int sectors = device ? ElToritoCatalog::imageSectors(*device, boot) : boot.sectorCount;
+    if (boot.isFloppy() && sectors != boot.sectorCount) {
         std::printf("  Sector count to read: %d (%d bytes)\n", sectors, sectors * kVirtualSector);
         std::fflush(stdout);
     }
     const int size = sectors * kVirtualSector;
-    QIODevice* device = stream.device();
     if (size <= 0 || !device || offset < 0 || qint64(offset) + size > device->size())
         return;
     std::vector<char> image(static_cast<size_t>(size));

@@ -27,6 +27,7 @@ class ElToritoCatalog
 {
 public:
     static constexpr int kSectorSize = 2048;
+    static constexpr int kVirtualSectorSize = 512;
     static constexpr int kDescriptorSector = 17;
 
     // Pure parsers, fed with raw sectors.
@@ -38,6 +39,13 @@ public:
     // The boot info table patched in by mkisofs: primary volume descriptor
     // sector at byte 8 and the boot file's own sector at byte 12.
     static bool carriesBootInfoTable(const QByteArray& firstSector, quint32 loadRba);
+    // The length of an entry's boot image in 512-byte sectors: a
+    // diskette's size for diskette emulation; for hard-disk emulation the
+    // end of the first partition in the disk's master boot record (iso
+    // holds the disk at the entry's load sector; the entry's own count is
+    // 1 for such images, which would keep only the boot sector); else the
+    // entry's count.
+    static int imageSectors(QIODevice& iso, const BootEntry& entry);
 
     // Reads the catalog of the image; false when it has none or it is damaged.
     bool read(const QString& isoPath);
@@ -48,6 +56,7 @@ public:
 
 private:
     static QByteArray readSector(QIODevice& device, qint64 sector);
+    static int hardDiskSectors(QIODevice& iso, const BootEntry& entry);
 
     qint64 m_CatalogSector = -1;
     QList<BootEntry> m_Entries;

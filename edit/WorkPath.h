@@ -11,7 +11,4 @@ public:
     static bool staysInside(const QString& relativePath);
     // A single name that can replace an entry's last component.
     static bool isValidName(const QString& name);
-    // folder (with a trailing "/") + relativePath, or empty when the path
-    // would leave the folder.
-    static QString resolve(const QString& folder, const QString& relativePath);
 };

@@ -1,6 +1,7 @@
 #include "services/Util.h"
 
 #include "services/DiskInfoParser.h"
+#include "services/DiskTools.h"
 #include "services/ShortCommand.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,7 @@
 
 QString Util::DiskInfo(const QString& device)
 {
-    return ShortCommand::run("diskutil", {"info", device}).text();
+    return ShortCommand::runLine(DiskTools::infoCommand(device)).text();
 }
 
 qint64 Util::DiskSpaceTotal(const QString& device)

@@ -1,3 +1,5 @@
+// create/: the Create page (CPage3) and what only it needs.
+// May include services/, model/ and widgets/; never another page's folder.
 #pragma once
 
 #include "create/CPage3Form.h"

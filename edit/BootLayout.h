@@ -1,3 +1,5 @@
+// edit/: the Edit page (CPage4) and what only it needs: its boot layout, save and working-folder rules.
+// May include services/, model/ and widgets/; never another page's folder.
 #pragma once
 
 #include "services/ElToritoCatalog.h"

@@ -1,3 +1,5 @@
+// extract/: the Extract page (CPage2) and what only it needs.
+// May include services/, model/ and widgets/; never another page's folder.
 #pragma once
 
 #include "model/CTree.h"

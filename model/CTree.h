@@ -1,3 +1,5 @@
+// model/: Item and CTree, the content tree of an image or a collection, and the 7z listing reader.
+// May include services/ only.
 #pragma once
 
 #include "model/Item.h"

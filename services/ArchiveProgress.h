@@ -1,3 +1,5 @@
+// services/: the command runner, Util, the copier, each external tool's knowledge (7z, mkisofs, El Torito, disk tools).
+// Includes no other folder of the library.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,5 @@
+// widgets/: frameless windows, picture buttons, dialogs, the folder table, item and input widgets.
+// May include services/ and model/; never a page.
 #pragma once
 
 #include "widgets/ImageDialog.h"

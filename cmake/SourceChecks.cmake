@@ -6,6 +6,8 @@
 #   - A folder includes only its own files and those of the folders below
 #     it: services/, then model/, then widgets/, then the feature pages
 #     (none of which includes another), then shell/ over all of them.
+#     The programs of platform/ are built without the library and include
+#     only their own files.
 # Usage: cmake -DSOURCE_DIR=<tree> -DSTAMP=<file> -P SourceChecks.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -16,6 +18,8 @@ set(feature_folders extract create burn edit copydisk)
 set(library_folders services model widgets ${feature_folders} shell)
 # Folders of the tree that the library never includes.
 set(other_folders platform tools tests bench resources)
+# Folders whose includes are checked.
+set(checked_folders ${library_folders} platform)
 
 set(may_include_services "")
 set(may_include_model services)
@@ -24,6 +28,7 @@ foreach(folder IN LISTS feature_folders)
   set(may_include_${folder} services model widgets)
 endforeach()
 set(may_include_shell services model widgets ${feature_folders})
+set(may_include_platform "")
 
 # The lines of a file as a list; the characters that a CMake list treats
 # specially stand as <semicolon>, <lb>, <rb> and <bs>.
@@ -60,7 +65,7 @@ foreach(folder IN LISTS library_folders)
   endforeach()
 endforeach()
 
-foreach(folder IN LISTS library_folders)
+foreach(folder IN LISTS checked_folders)
   file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     read_lines("${SOURCE_DIR}/${source}" lines)

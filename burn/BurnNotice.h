@@ -1,3 +1,5 @@
+// burn/: the Burn page (CBurnDialog): its options, the USB pipeline and the disc burn, and what only it needs.
+// May include services/, model/ and widgets/; never another page's folder.
 #pragma once
 
 #include <QString>

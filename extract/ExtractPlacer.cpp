@@ -1,5 +1,7 @@
 #include "extract/ExtractPlacer.h"
 
+#include "services/Util.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,6 +80,9 @@ bool ExtractPlacer::RemoveStaging()
 {
     if (!m_NotPlaced.isEmpty())
         return false;
-    QDir staging(m_StagingDir);
-    return !staging.exists() || staging.removeRecursively();
+    const QFileInfo staging(m_StagingDir);
+    if (!staging.exists() && !staging.isSymLink())
+        return true;
+    Util::RemoveDir(m_StagingDir);
+    return !QFileInfo(m_StagingDir).exists() && !QFileInfo(m_StagingDir).isSymLink();
 }

@@ -43,7 +43,7 @@ QString WorkFolder::baseFolder()
 
 WorkFolder::WorkFolder(const QString& kind)
 {
-    QDir().mkpath(baseFolder());
+    Util::MakePrivateFolder(baseFolder());
     for (int attempt = 0; attempt < 100 && !m_Lock; ++attempt)
         claim(uniqueName(kind));
     if (!m_Lock)
@@ -63,7 +63,7 @@ bool WorkFolder::claim(const QString& name)
     std::unique_ptr<QLockFile> lock = tryLock(folder + lockSuffix);
     if (!lock)
         return false;
-    QDir(folder).removeRecursively(); // left by a dead run under the same name
+    Util::RemoveDir(folder); // left by a dead run under the same name
     if (!QDir().mkpath(folder))
         return false;
     m_Lock = std::move(lock);
@@ -97,7 +97,8 @@ void WorkFolder::removeStale()
         std::unique_ptr<QLockFile> lock = tryLock(base.filePath(name) + lockSuffix);
         if (!lock)
             continue; // a live page's folder
-        QDir(base.filePath(name)).removeRecursively();
+        // A link planted here goes as a link; its target is no page's.
+        Util::RemoveDir(base.filePath(name));
         lock->unlock();
     }
     // Lock files whose folder is gone: unlocking a free lock removes it.

@@ -40,8 +40,7 @@ QString Util::GetTempDir()
     }
     while (dir.size() > 1 && dir.endsWith('/'))
         dir.chop(1);
-    if (!QDir(dir).exists())
-        QDir().mkpath(dir);
+    MakePrivateFolder(dir);
     return dir;
 }
 

@@ -55,6 +55,10 @@ public:
     static bool IsFileExists(const QString& path);
     static void RemoveFile(const QString& path);
     static void RemoveDir(const QString& path, bool unused = false);
+    // Makes a folder of the program's own (data, working folders) that only
+    // the user can enter: created 0700, and one the user owns is narrowed
+    // to 0700. False when it is no folder.
+    static bool MakePrivateFolder(const QString& path);
     static bool FileCopy(const QString& source, const QString& destination);
     static bool DirCopy(const QString& source, const QString& destination);
     static bool DirCopy2(const QString& source, const QString& destination);

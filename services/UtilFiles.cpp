@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QUuid>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -149,6 +152,21 @@ void Util::RemoveDir(const QString& path, bool)
     }
     if (info.isDir())
         QDir(path).removeRecursively();
+}
+
+bool Util::MakePrivateFolder(const QString& path)
+{
+    QString folder = QDir::cleanPath(path);
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat status;
+    if (::lstat(name.constData(), &status) != 0) {
+        QDir().mkpath(QFileInfo(folder).absolutePath());
+        if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    } else if (S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() && (status.st_mode & 077)) {
+        ::chmod(name.constData(), 0700);
+    }
+    return QFileInfo(folder).isDir();
 }
 
 bool Util::FileCopy(const QString& source, const QString& destination)

@@ -10,11 +10,11 @@
 #include <QTextCodec>
 #include <QTimer>
 #include <QTranslator>
-#include <sys/stat.h>
 
 int main(int argc, char* argv[])
 {
-    umask(0);
+    // The user's umask stays: files the program writes get the modes the
+    // user's other programs give theirs.
     AppResources::init();
     QApplication app(argc, argv);
     // Lets the desktop match the window to its desktop entry.

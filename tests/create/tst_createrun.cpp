@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QStorageInfo>
+#include <sys/stat.h>
 
 // Images made through the page's own slots with the real mkisofs, read back
 // with readers that are not ours (7z, isoinfo).
@@ -47,6 +48,8 @@ private:
 
 void TestCreateRun::initTestCase()
 {
+    // The mask the user's session would give the program.
+    ::umask(022);
     m_Src = TestSupport::freshDir("run-src");
     m_Out = TestSupport::freshDir("run-out");
     TestSupport::writeFile(m_Src + "/a file.txt", "first file\n");
@@ -128,6 +131,7 @@ void TestCreateRun::eachTypeMakesAnImageWithExactlyTheCollection()
     QVERIFY(create(page, answerer));
     QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
     QCOMPARE(page.outputPath(), image);
+    QCOMPARE(int(QFileInfo(image).permissions()), 0x6644); // -rw-r--r--, no one else writes it
     const QStringList flags = type == "jolet" ? QStringList{"-joliet", "-joliet-long"}
                               : type == "iso9600" ? QStringList{"-l"} : QStringList{"-udf"};
     QCOMPARE(page.lastArguments(), flags + QStringList({"-R", "-r", "-o", image, page.stageDir().chopped(1)}));

@@ -17,6 +17,8 @@ private slots:
     void folderOfADeadRunIsStale();
     void lockLivesBesideTheFolderNotInIt();
     void folderHeldByAnotherLiveProcessIsSpared();
+    void plantedLinkGoesAsALink();
+    void ownFoldersAreThePrivateOfTheUser();
 
 private:
     static QString deadPid();
@@ -112,6 +114,37 @@ void TestWorkFolder::folderHeldByAnotherLiveProcessIsSpared()
     other.waitForFinished();
     WorkFolder::removeStale();
     QVERIFY(!QFileInfo::exists(folder));
+}
+
+// A link under work/ to a folder of the user's (named like a page's folder
+// without a lock) is removed; the folder it points to keeps every file.
+void TestWorkFolder::plantedLinkGoesAsALink()
+{
+    const QString user = TestSupport::freshDir("workfolder-user");
+    TestSupport::writeFile(user + "/keep/a.txt", "mine");
+    QDir().mkpath(WorkFolder::baseFolder());
+    const QString link = WorkFolder::baseFolder() + "edit-planted";
+    QVERIFY(QFile::link(user, link));
+    WorkFolder::removeStale();
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QCOMPARE(TestSupport::readFile(user + "/keep/a.txt"), QByteArray("mine"));
+    QVERIFY(QFileInfo(user).isDir());
+}
+
+void TestWorkFolder::ownFoldersAreThePrivateOfTheUser()
+{
+    const auto modeOf = [](const QString& path) {
+        return QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                                | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    };
+    // A data folder an earlier run left open to everyone is narrowed.
+    QVERIFY(QFile::setPermissions(Util::GetTempDir(), QFileDevice::Permissions(0x7777)));
+    QDir(WorkFolder::baseFolder()).removeRecursively();
+    WorkFolder page("create");
+    QVERIFY(page.isValid());
+    QCOMPARE(int(modeOf(Util::GetTempDir())), 0);
+    QCOMPARE(int(modeOf(WorkFolder::baseFolder())), 0);
+    QVERIFY(QFileInfo(Util::GetTempDir()).permissions() & QFile::WriteOwner);
 }
 
 QUILLMERE_TEST_MAIN(TestWorkFolder)

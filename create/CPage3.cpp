@@ -7,6 +7,7 @@
 #include "services/CRunCommandThread.h"
 #include "services/CFileCopy.h"
 #include "services/EventWait.h"
+#include "services/FolderLoopGuard.h"
 #include "services/Util.h"
 #include "widgets/CImageButton.h"
 #include "widgets/CMyTreeWidget.h"
@@ -191,17 +192,24 @@ void CPage3::addDir(const QString& dir, const QString& prefix, QTreeWidgetItem* 
     if (!m_Tree.AddItem(item))
         return;
     QTreeWidgetItem* row = CollectionRows::addFolderRow(item, destination, m_Form.list);
-    InnerAddDir(m_Tree.GetItem(item.m_Path), item.m_SrcPath, row, nullptr);
+    FolderLoopGuard guard;
+    if (guard.enter(item.m_SrcPath))
+        InnerAddDir(m_Tree.GetItem(item.m_Path), item.m_SrcPath, row, nullptr, guard);
     m_StagingLog.copied(item.m_Path, item.m_SrcPath, prefix);
     if (m_Staged)
         m_FileCopy->AddTask(item.m_SrcPath, QDir::cleanPath(m_StageDir + prefix), CFileCopy::Copy);
 }
 
-void CPage3::InnerAddDir(Item* parent, QString dirPath, QTreeWidgetItem* parentRow, QTreeWidget* widget)
+// A linked folder is collected with what it holds, unless it leads back to
+// a folder being collected (the copier leaves such a link out as well).
+void CPage3::InnerAddDir(Item* parent, QString dirPath, QTreeWidgetItem* parentRow, QTreeWidget* widget,
+                         FolderLoopGuard& guard)
 {
     const QFileInfoList entries = QDir(dirPath).entryInfoList(
         QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& entry : entries) {
+        if (entry.isDir() && !guard.enter(entry.absoluteFilePath()))
+            continue;
         Item child;
         child.m_SrcPath = entry.absoluteFilePath();
         child.m_IsDir = entry.isDir();
@@ -214,7 +222,8 @@ void CPage3::InnerAddDir(Item* parent, QString dirPath, QTreeWidgetItem* parentR
             continue;
         }
         QTreeWidgetItem* row = CollectionRows::addFolderRow(*added, parentRow, widget);
-        InnerAddDir(added, added->m_SrcPath, row, nullptr);
+        InnerAddDir(added, added->m_SrcPath, row, nullptr, guard);
+        guard.leave();
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 class CFileCopy;
+class FolderLoopGuard;
 class CProgressDialog;
 class CRunCommandThread;
 class QMenu;
@@ -72,7 +73,8 @@ private:
     QTreeWidgetItem* selectedRow() const;
     void addFile(const QString& file, const QString& prefix, QTreeWidgetItem* destination);
     void addDir(const QString& dir, const QString& prefix, QTreeWidgetItem* destination);
-    void InnerAddDir(Item* parent, QString dirPath, QTreeWidgetItem* parentRow, QTreeWidget* widget);
+    void InnerAddDir(Item* parent, QString dirPath, QTreeWidgetItem* parentRow, QTreeWidget* widget,
+                     FolderLoopGuard& guard);
     void RefreshTotalSize();
 
     bool checkBeforeCreate(MkisofsArgs::ImageType* type);

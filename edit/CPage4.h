@@ -12,6 +12,7 @@
 #include <memory>
 
 class CFileCopy;
+class FolderLoopGuard;
 class CImageButton;
 class CLineEdit;
 class CProgressDialog;
@@ -42,7 +43,7 @@ public:
 
     void SetEnabled(bool enabled);
     void AddFileOpTasks(QString src, QString dst, int type);
-    void AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTreeItem);
+    void AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTreeItem, FolderLoopGuard& guard);
 
     // The folder the image is unpacked into, with a trailing "/"; empty
     // before the first load.

@@ -2,6 +2,7 @@
 #include "edit/CPage4.h"
 
 #include "services/EventWait.h"
+#include "services/FolderLoopGuard.h"
 #include "edit/SubtreePaths.h"
 #include "edit/WorkPath.h"
 #include "services/CFileCopy.h"
@@ -85,7 +86,9 @@ void CPage4::OnAdd()
             node->setData(0, Qt::UserRole, Item::ToVariant(m_Tree.GetItem(entry.m_Path)));
             if (folderNode)
                 folderNode->addChild(node);
-            AddSubDir(m_Tree.GetItem(entry.m_Path), entry.m_SrcPath, node);
+            FolderLoopGuard guard;
+            if (guard.enter(entry.m_SrcPath))
+                AddSubDir(m_Tree.GetItem(entry.m_Path), entry.m_SrcPath, node, guard);
             AddFileOpTasks(entry.m_SrcPath, workFolder() + prefix, CFileCopy::Copy);
         } else {
             AddFileOpTasks(entry.m_SrcPath, workFolder() + entry.m_Path, CFileCopy::Copy);
@@ -95,12 +98,16 @@ void CPage4::OnAdd()
     Util::RestoreCursor();
 }
 
-void CPage4::AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTreeItem)
+// A linked folder that leads back to a folder being added is left out, as
+// the copier leaves it out.
+void CPage4::AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTreeItem, FolderLoopGuard& guard)
 {
     if (!parent || !parentTreeItem || !QFileInfo(dirPath).isDir())
         return;
     const QFileInfoList entries = QDir(dirPath).entryInfoList(QDir::Filters(0x6007));
     for (const QFileInfo& info : entries) {
+        if (info.isDir() && !guard.enter(info.absoluteFilePath()))
+            continue;
         Item* child = parent->m_Children.append(entryFor(info.absoluteFilePath(),
                                                          parent->m_Path + "/" + info.fileName()));
         if (!child->m_IsDir)
@@ -109,7 +116,8 @@ void CPage4::AddSubDir(Item* parent, QString dirPath, QTreeWidgetItem* parentTre
         node->setIcon(0, FolderView::FolderIcon());
         node->setData(0, Qt::UserRole, Item::ToVariant(child));
         parentTreeItem->addChild(node);
-        AddSubDir(child, info.absoluteFilePath(), node);
+        AddSubDir(child, info.absoluteFilePath(), node, guard);
+        guard.leave();
     }
 }
 

@@ -34,6 +34,7 @@ private slots:
     void stagingIsEmptiedAfterCreatingAndFilledForTheNext_data();
     void stagingIsEmptiedAfterCreatingAndFilledForTheNext();
     void leavingThePageEmptiesItsStaging();
+    void loopingLinksEndTheCollection();
 
 private:
     void collect(CPage3& page);
@@ -393,6 +394,37 @@ void TestCreateRun::leavingThePageEmptiesItsStaging()
     QVERIFY(!page->isVisible());
     QVERIFY(TestSupport::waitUntil([&] { return !page->fileCopy()->IsBusy(); }));
     QVERIFY(!QFileInfo::exists(page->stageDir()));
+}
+
+// A folder holding a link to itself and two folders linking to each other:
+// the collection ends, holds each real folder once and the image is made.
+void TestCreateRun::loopingLinksEndTheCollection()
+{
+    const QString dir = TestSupport::freshDir("run-loop") + "/loop";
+    TestSupport::writeFile(dir + "/x.txt", "x");
+    TestSupport::writeFile(dir + "/p/in-p.txt", "p");
+    TestSupport::writeFile(dir + "/q/in-q.txt", "q");
+    QVERIFY(QFile::link(".", dir + "/a"));
+    QVERIFY(QFile::link("../q", dir + "/p/to-q"));
+    QVERIFY(QFile::link("../p", dir + "/q/to-p"));
+    CPage3 page;
+    {
+        ModalAnswerer answerer({pickInFileDialog({dir})});
+        page.OnAddDir();
+        QVERIFY(answerer.allAnswered());
+    }
+    QVERIFY(page.tree().GetItem("loop/x.txt"));
+    QVERIFY(!page.tree().GetItem("loop/a"));
+    QVERIFY(page.tree().GetItem("loop/p/to-q/in-q.txt"));
+    QVERIFY(!page.tree().GetItem("loop/p/to-q/to-p"));
+    const QString image = m_Out + "/loop.iso";
+    ModalAnswerer answerer({saveInFileDialog(image), ModalAnswerer::clickButton("btnok", "CommDialog")});
+    QVERIFY(create(page, answerer));
+    QCOMPARE(answerer.lastText(), QString("Create ISO successfully!"));
+    QCOMPARE(sevenZipPaths(image, QString()),
+             QSet<QString>({"loop", "loop/x.txt", "loop/p", "loop/p/in-p.txt", "loop/p/to-q", "loop/p/to-q/in-q.txt",
+                            "loop/q", "loop/q/in-q.txt", "loop/q/to-p", "loop/q/to-p/in-p.txt"}));
+    QFile::remove(image);
 }
 
 QUILLMERE_TEST_MAIN(TestCreateRun)

@@ -114,7 +114,8 @@ void CPage5::onLineOutput(QString line)
 {
     if (sender() != m_ListThread)
         return;
-    const auto drive = DriveListParser::readStatusLine(line, m_DriveStatus);
+    const auto drive =
+        DriveListParser::readStatusLine(line, m_DriveStatus, DriveListParser::HeaderRule::VendorNeedsHeader);
     if (!drive)
         return;
     m_Form.dvdlist->addItem(drive->text, drive->device);

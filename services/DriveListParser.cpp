@@ -13,7 +13,8 @@ QString DriveListParser::usbCandidate(const QString& line)
 }
 
 std::optional<DriveListParser::OpticalDrive> DriveListParser::readStatusLine(const QString& rawLine,
-                                                                             StatusState& state)
+                                                                             StatusState& state,
+                                                                             HeaderRule rule)
 {
     QString line = rawLine;
     line.remove('\r').remove('\n');
@@ -21,9 +22,9 @@ std::optional<DriveListParser::OpticalDrive> DriveListParser::readStatusLine(con
         state.headerSeen = true;
         return std::nullopt;
     }
-    if (!state.headerSeen)
+    if (!state.headerSeen && rule == HeaderRule::NameNeedsHeader)
         return std::nullopt;
-    if (state.pendingVendor.isEmpty()) {
+    if (state.headerSeen && state.pendingVendor.isEmpty()) {
         for (const QString& word : line.split(' ')) {
             if (word.trimmed().isEmpty())
                 continue;

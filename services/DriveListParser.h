@@ -25,9 +25,17 @@ public:
         QString pendingVendor;
         QString pendingName;
     };
+    // Whether a " Name:" field read before any header line makes a drive.
+    enum class HeaderRule
+    {
+        NameNeedsHeader, // the drive discovery: no header, no drive
+        VendorNeedsHeader // the Copy Disk page: such a drive has no vendor words
+    };
     // Reads one "drutil status" line; returns the drive whose entry the
-    // line completes. A drive is reported only after the header line
-    // ("Vendor   Product           Rev"): the first line after it gives
-    // the vendor words, a later " Name:" field with a value the device.
-    static std::optional<OpticalDrive> readStatusLine(const QString& line, StatusState& state);
+    // line completes. After the header line ("Vendor   Product
+    // Rev") the first line gives the vendor words, a later " Name:" field
+    // with a value the device; rule says what a " Name:" field without a
+    // header does.
+    static std::optional<OpticalDrive> readStatusLine(const QString& line, StatusState& state,
+                                                      HeaderRule rule = HeaderRule::NameNeedsHeader);
 };

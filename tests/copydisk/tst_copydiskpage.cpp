@@ -113,7 +113,7 @@ void TestCopyDiskPage::driveList_data()
         << QStringList{"VENDOR DVD-RW MODEL12 REV1 (/dev/disk2)|/dev/disk2"} << 0;
     QTest::newRow("recorded writer") << recorded("drutil-status-usb-dvd.txt") << "" << QStringList{usbWriter} << 0;
     QTest::newRow("name without a header") << QByteArray("    Type: DVD-ROM    Name: /dev/disk2\n") << ""
-                                           << QStringList() << -1;
+                                           << QStringList{" (/dev/disk2)|/dev/disk2"} << 0;
     QTest::newRow("no drive") << QByteArray() << "" << QStringList() << -1;
     QTest::newRow("the remembered drive again") << recorded("drutil-status-usb-dvd.txt") + internal << optiarc
                                                 << QStringList{usbWriter, optiarc + "|/dev/disk1"} << 1;

@@ -13,6 +13,7 @@ set(QUILLMERE_DEB_DEPENDS
   p7zip-full       # 7z: lists and unpacks images
   genisoimage      # mkisofs: writes images
   wimtools         # wimlib-imagex: splits a Windows installation archive too large for FAT32
+  syslinux-utils   # isohybrid: lets an edited isolinux image boot from a USB stick again
   syslinux         # makes a USB drive bootable
   syslinux-common  # the boot sector and modules syslinux installs
   mtools           # lets syslinux write to the FAT volume

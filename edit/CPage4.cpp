@@ -1,6 +1,7 @@
 #include "edit/CPage4.h"
 
 #include "edit/WorkPath.h"
+#include "services/MasterBootRecord.h"
 #include "widgets/FolderView.h"
 #include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
@@ -126,6 +127,7 @@ void CPage4::OnLoadISO()
     Util::BootExtract(m_IsoPath, bootImageFile());
     m_Boot.load(m_IsoPath);
     m_Volume = VolumeIdentity::read(m_IsoPath);
+    m_HasBootRecord = MasterBootRecord::inFile(m_IsoPath);
     startExtraction();
     SetEnabled(false);
 }

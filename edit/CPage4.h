@@ -2,6 +2,7 @@
 
 #include "edit/BootLayout.h"
 #include "edit/FileOp.h"
+#include "edit/HybridPlan.h"
 #include "edit/VolumeIdentity.h"
 #include "model/CTree.h"
 #include "model/ListingReader.h"
@@ -116,6 +117,7 @@ private:
     bool waitForExtraction();
     bool waitForCopier();
     void runSave(const QString& output);
+    void startSaveStep(const QString& program, const QStringList& arguments);
     void endSave(bool succeeded);
     bool keepsChanges(AfterSave next);
     bool confirmBootDelete(const QList<Item*>& entries);
@@ -145,6 +147,9 @@ private:
     std::unique_ptr<WorkFolder> m_WorkFolder;
     BootLayout m_Boot;
     VolumeIdentity m_Volume;
+    bool m_HasBootRecord = false; // the loaded image has a master boot record
+    HybridPlan m_Hybrid;
+    bool m_HybridRunning = false;
     bool m_Modified = false;
     AfterSave m_AfterSave = AfterSave::Nothing;
 

@@ -1,11 +1,13 @@
 // Saving the edited image: wait for the unpacking and the copier, then run
-// mkisofs over the working folder with every boot entry of the loaded image.
+// mkisofs over the working folder with every boot entry of the loaded image,
+// and isohybrid over the result when the loaded image booted from a stick.
 #include "edit/CPage4.h"
 
 #include "services/MkisofsArgs.h"
 #include "services/MkisofsFailure.h"
 #include "services/MkisofsProgress.h"
 #include "services/CFileCopy.h"
+#include "services/IsohybridTool.h"
 #include "services/CRunCommandThread.h"
 #include "services/Util.h"
 #include "widgets/CProgressDialog.h"
@@ -78,11 +80,18 @@ void CPage4::runSave(const QString& output)
     // only by a complete image.
     m_PartialPath = output + ".part";
     m_SaveArguments = arguments.build(m_PartialPath, folder.chopped(1));
+    m_Hybrid = HybridPlan::of(m_HasBootRecord, arguments, folder);
+    m_HybridRunning = false;
+    startSaveStep(MkisofsArgs::program(), m_SaveArguments);
+}
+
+void CPage4::startSaveStep(const QString& program, const QStringList& arguments)
+{
     m_SaveOutput.clear();
     m_CreateThread = new CRunCommandThread(nullptr);
     connect(m_CreateThread, &CRunCommandThread::standoutputline, this, &CPage4::OnCreateOutput);
     connect(m_CreateThread, &CRunCommandThread::sigfinished, this, &CPage4::OnCreateFinished);
-    m_CreateThread->SetRunCmd(MkisofsArgs::program(), m_SaveArguments);
+    m_CreateThread->SetRunCmd(program, arguments);
     m_CreateThread->start();
 }
 
@@ -103,17 +112,35 @@ void CPage4::OnCreateFinished()
     const RunResult result = m_CreateThread->result();
     m_CreateThread->release();
     m_CreateThread = nullptr;
+    const bool written = result.succeeded() && QFileInfo(m_PartialPath).isFile();
+    if (written && m_Hybrid.run && !m_HybridRunning) {
+        // The new layout gets its own master boot record before the image
+        // replaces the chosen file.
+        m_HybridRunning = true;
+        startSaveStep(IsohybridTool::program(), IsohybridTool::arguments(m_PartialPath, m_Hybrid.uefi));
+        return;
+    }
     m_ProgressDialog->hide();
-    endSave(result.succeeded() && QFileInfo(m_PartialPath).isFile());
+    endSave(written);
 }
 
 void CPage4::endSave(bool succeeded)
 {
     const AfterSave next = m_AfterSave;
     m_AfterSave = AfterSave::Nothing;
+    const bool hybridFailed = !succeeded && m_HybridRunning;
+    m_HybridRunning = false;
     if (succeeded) {
         QFile::remove(m_SavePath);
         succeeded = QFile::rename(m_PartialPath, m_SavePath);
+    }
+    if (hybridFailed) {
+        QFile::remove(m_PartialPath);
+        const QString reason = IsohybridTool::errorLine(m_SaveOutput, m_PartialPath);
+        Util::ShowError(tr("The ISO file could not be saved: the boot record that starts it from a USB stick "
+                           "could not be written (%1).")
+                            .arg(reason.isEmpty() ? tr("isohybrid ended without writing it") : reason));
+        return;
     }
     if (!succeeded) {
         QFile::remove(m_PartialPath);

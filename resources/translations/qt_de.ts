@@ -657,6 +657,14 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Bitte laden Sie zuerst ein ISO-Abbild: Speichern schreibt ein neues Abbild des geladenen.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Die ISO-Datei konnte nicht gespeichert werden: Der Boot-Datensatz, mit dem sie von einem USB-Stick startet, konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid wurde beendet, ohne ihn zu schreiben</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

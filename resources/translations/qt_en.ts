@@ -657,6 +657,14 @@ Enter the administrator password:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Please load an ISO image first: Save writes a new image of the loaded one.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid ended without writing it</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

@@ -657,6 +657,14 @@ Introduzca la contraseña de administrador:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Cargue primero una imagen ISO: Guardar escribe una imagen nueva de la imagen cargada.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>No se pudo guardar el archivo ISO: no se pudo escribir el registro de arranque que lo inicia desde una memoria USB (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid terminó sin escribirlo</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

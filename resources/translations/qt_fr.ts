@@ -657,6 +657,14 @@ Saisissez le mot de passe administrateur :</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Veuillez d’abord charger une image ISO : Enregistrer écrit une nouvelle image de celle qui est chargée.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Le fichier ISO n&apos;a pas pu être enregistré : l&apos;enregistrement d&apos;amorçage qui le démarre depuis une clé USB n&apos;a pas pu être écrit (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid s&apos;est terminé sans l&apos;écrire</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

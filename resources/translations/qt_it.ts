@@ -657,6 +657,14 @@ Inserisci la password di amministratore:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Carica prima un’immagine ISO: Salva scrive una nuova immagine di quella caricata.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Impossibile salvare il file ISO: non è stato possibile scrivere il record di avvio che lo avvia da una chiavetta USB (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid è terminato senza scriverlo</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

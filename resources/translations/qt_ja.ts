@@ -655,6 +655,14 @@ Enter the administrator password:</source>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>先に ISO イメージを読み込んでください。保存は読み込んだイメージから新しいイメージを書き出します。</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>ISO ファイルを保存できませんでした。USB メモリーから起動するためのブートレコードを書き込めませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid は書き込まずに終了しました</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

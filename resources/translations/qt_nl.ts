@@ -657,6 +657,14 @@ Voer het beheerderswachtwoord in:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Laad eerst een ISO-image: Opslaan schrijft een nieuw image van het geladen image.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Het ISO-bestand kon niet worden opgeslagen: het opstartrecord waarmee het vanaf een USB-stick start, kon niet worden geschreven (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid stopte zonder het te schrijven</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

@@ -659,6 +659,14 @@ Wprowadź hasło administratora:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Najpierw wczytaj obraz ISO: Zapisz tworzy nowy obraz z wczytanego.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Nie można zapisać pliku ISO: nie można zapisać rekordu rozruchowego, który uruchamia go z pamięci USB (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid zakończył działanie bez zapisania go</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

@@ -657,6 +657,14 @@ Introduza a senha de administrador:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Carregue primeiro uma imagem ISO: Salvar grava uma nova imagem da imagem carregada.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Não foi possível salvar o arquivo ISO: não foi possível gravar o registro de inicialização que o inicia a partir de um pen drive (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>o isohybrid terminou sem gravá-lo</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

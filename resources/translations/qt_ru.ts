@@ -659,6 +659,14 @@ Enter the administrator password:</source>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Сначала загрузите образ ISO: «Сохранить» записывает новый образ загруженного.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>Не удалось сохранить файл ISO: не удалось записать загрузочную запись, которая запускает его с USB-накопителя (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid завершился, не записав её</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

@@ -657,6 +657,14 @@ Ange administratörslösenordet:</translation>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>Läs först in en ISO-avbild: Spara skriver en ny avbild av den inlästa.</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>ISO-filen kunde inte sparas: startposten som startar den från ett USB-minne kunde inte skrivas (%1).</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid avslutades utan att skriva den</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

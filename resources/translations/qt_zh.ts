@@ -655,6 +655,14 @@ Enter the administrator password:</source>
         <source>Please load an ISO image first: Save writes a new image of the loaded one.</source>
         <translation>请先加载 ISO 映像：“保存”会根据已加载的映像写出新的映像。</translation>
     </message>
+    <message>
+        <source>The ISO file could not be saved: the boot record that starts it from a USB stick could not be written (%1).</source>
+        <translation>无法保存 ISO 文件：无法写入让它从 U 盘启动的引导记录（%1）。</translation>
+    </message>
+    <message>
+        <source>isohybrid ended without writing it</source>
+        <translation>isohybrid 未写入便已结束</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>

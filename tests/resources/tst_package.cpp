@@ -251,7 +251,7 @@ void TestPackage::desktopFilesValidate()
 void TestPackage::everyToolLinkResolves()
 {
     const QMap<QString, QString> links = installedLinks(m_Root);
-    for (const char* tool : {"/7z/7z", "/cdrtools/mkisofs", "/wimlib-imagex/wimlib-imagex"})
+    for (const char* tool : {"/7z/7z", "/cdrtools/mkisofs", "/wimlib-imagex/wimlib-imagex", "/isohybrid/isohybrid"})
         QVERIFY2(links.contains(kAppDir + tool), tool);
     int exitCode = -1;
     const QStringList depends =

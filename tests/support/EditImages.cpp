@@ -61,6 +61,42 @@ QString buildIsolinuxImage(const QString& folder)
     return code == 0 ? iso : QString();
 }
 
+QString buildIsolinuxUefiImage(const QString& folder)
+{
+    if (buildIsolinuxImage(folder).isEmpty())
+        return QString();
+    const QString root = folder + "/root";
+    TestSupport::writeFile(root + "/efi.img", QByteArray(64 * 1024, '\0'));
+    const QString iso = folder + "/isolinux-uefi.iso";
+    int code = -1;
+    TestSupport::runTool("mkisofs",
+                         {"-quiet", "-R", "-J", "-b", "isolinux/isolinux.bin", "-c", "isolinux/boot.cat",
+                          "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table", "-eltorito-alt-boot",
+                          "-e", "efi.img", "-no-emul-boot", "-o", iso, root},
+                         &code);
+    return code == 0 ? iso : QString();
+}
+
+QString makeHybrid(const QString& iso, bool uefi)
+{
+    if (iso.isEmpty())
+        return QString();
+    int code = -1;
+    TestSupport::runTool("isohybrid", uefi ? QStringList{"--uefi", iso} : QStringList{iso}, &code);
+    return code == 0 ? iso : QString();
+}
+
+QString systemAreaSummary(const QString& iso)
+{
+    const QString report = QString::fromUtf8(
+        TestSupport::runTool("xorriso", {"-indev", iso, "-report_system_area", "plain"}));
+    for (const QString& line : report.split('\n')) {
+        if (line.startsWith("System area summary:"))
+            return line.mid(20).trimmed();
+    }
+    return QString();
+}
+
 QStringList bootEntries(const QString& iso)
 {
     const QString report = QString::fromUtf8(
@@ -163,12 +199,14 @@ ModalAnswerer::Answer typePath(const QString& path)
     };
 }
 
-QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs)
+QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs, bool hardDisk)
 {
     QProcess qemu;
     qemu.setProcessChannelMode(QProcess::MergedChannels);
-    qemu.start("qemu-system-x86_64", {"-cdrom", iso, "-display", "none", "-serial", "stdio", "-m", "64",
-                                      "-monitor", "none", "-no-reboot"});
+    const QStringList drive = hardDisk ? QStringList{"-drive", "file=" + iso + ",format=raw,snapshot=on"}
+                                       : QStringList{"-cdrom", iso};
+    qemu.start("qemu-system-x86_64", drive + QStringList{"-display", "none", "-serial", "stdio", "-m", "64",
+                                                         "-monitor", "none", "-no-reboot"});
     QString output;
     QElapsedTimer timer;
     timer.start();

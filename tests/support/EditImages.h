@@ -12,6 +12,15 @@ namespace EditImages {
 // A BIOS-bootable isolinux image whose prompt goes to the serial port;
 // empty when isolinux is not installed or mkisofs failed.
 QString buildIsolinuxImage(const QString& folder);
+// The same image with a second, UEFI entry (a stand-in "efi.img"), as
+// installer images have; empty on failure.
+QString buildIsolinuxUefiImage(const QString& folder);
+// Gives the image a master boot record with the system's isohybrid
+// (--uefi: also a GPT); returns iso, empty on failure.
+QString makeHybrid(const QString& iso, bool uefi);
+// The "System area summary" xorriso reports ("MBR isohybrid cyl-align-on
+// GPT"); empty for an image without one.
+QString systemAreaSummary(const QString& iso);
 
 QByteArray randomBytes(int size);
 // A disk image of the given number of 512-byte sectors with one partition
@@ -44,6 +53,8 @@ ModalAnswerer::Answer typePath(const QString& path);
 
 // Boots the image in QEMU until the text appears on the serial port or the
 // time runs out; returns what the serial port printed.
-QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs);
+// hardDisk: the image is the machine's hard disk, as on a USB stick,
+// instead of its CD.
+QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs, bool hardDisk = false);
 
 } // namespace EditImages

@@ -94,3 +94,31 @@ QUILLMERE_SCREENSHOT(save_changes_dialog, 105)
                          .arg("ipxe.iso"));
     shots.saveDialog(question, "dialog-save-changes");
 }
+
+// The question before a file behind a boot entry is deleted.
+QUILLMERE_SCREENSHOT(boot_delete_question, 106)
+{
+    CommDialog question;
+    question.SetAllowWarp();
+    question.SetBackGround(":/nwu/commdialogbg");
+    question.SetText(QCoreApplication::translate("CPage4", "\"%1\" starts the image on UEFI computers: without it "
+                                                          "the saved image will not start on them. Delete it "
+                                                          "anyway?")
+                         .arg("efi.img"));
+    shots.saveDialog(question, "dialog-boot-delete");
+}
+
+// Create's notice of the names that Joliet shortens.
+QUILLMERE_SCREENSHOT(shortened_names_notice, 107)
+{
+    CommDialog question;
+    question.SetAllowWarp();
+    question.SetBackGround(":/nwu/commdialogbg");
+    const QString names = "\"" + QString("Annual report of the re") + "…\", \"" + QString("Minutes of the board me")
+                          + "…\" " + QCoreApplication::translate("CPage3", "(and %n more)", "", 3);
+    question.SetText(QCoreApplication::translate("CPage3", "Windows shows names of at most %1 characters; these "
+                                                          "will be shortened there: %2. Create the image anyway?")
+                         .arg(103)
+                         .arg(names));
+    shots.saveDialog(question, "dialog-shortened-names");
+}

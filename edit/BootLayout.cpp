@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -31,6 +32,7 @@ bool supportedPlatform(int platform)
 void BootLayout::clear()
 {
     m_Entries.clear();
+    m_Written.clear();
     m_CatalogCandidates.clear();
     m_HasCatalog = false;
 }
@@ -42,6 +44,12 @@ bool BootLayout::load(const QString& isoPath)
     if (!catalog.read(isoPath))
         return false;
     m_HasCatalog = true;
+    QSet<quint32> sectors{quint32(catalog.catalogSector())};
+    for (const BootEntry& boot : catalog.entries())
+        sectors.insert(boot.loadRba);
+    QFile iso(isoPath);
+    const QHash<quint32, QStringList> paths =
+        iso.open(QIODevice::ReadOnly) ? IsoDirectory::pathsAtSectors(iso, sectors) : QHash<quint32, QStringList>();
     for (const BootEntry& boot : catalog.entries()) {
         if (!boot.bootable || !supportedPlatform(boot.platform)) {
             qDebug() << "BootLayout: boot entry left out, platform" << boot.platform << "bootable"
@@ -50,12 +58,12 @@ bool BootLayout::load(const QString& isoPath)
         }
         Entry entry;
         entry.boot = boot;
-        entry.candidates = IsoDirectory::pathsAtSector(isoPath, boot.loadRba);
+        entry.candidates = paths.value(boot.loadRba);
         entry.firstSector = readAt(isoPath, qint64(boot.loadRba) * kSector, kSector);
         m_Entries.append(entry);
     }
     if (!m_Entries.isEmpty())
-        m_CatalogCandidates = IsoDirectory::pathsAtSector(isoPath, quint32(catalog.catalogSector()));
+        m_CatalogCandidates = paths.value(quint32(catalog.catalogSector()));
     return isBootable();
 }
 
@@ -145,14 +153,27 @@ QString BootLayout::freeName(const QString& workFolder, const QString& base, con
 bool BootLayout::writeBootImage(const QString& isoPath, const BootEntry& boot, const QString& path)
 {
     QFile iso(isoPath);
-    if (!iso.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = qint64(ElToritoCatalog::imageSectors(iso, boot)) * ElToritoCatalog::kVirtualSectorSize;
-    const QByteArray image = size > 0 && iso.seek(qint64(boot.loadRba) * kSector) ? iso.read(size) : QByteArray();
-    if (size == 0 || image.size() != size)
-        return false;
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(image) == size;
+    if (!iso.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    if (ElToritoCatalog::copyImage(iso, boot, file))
+        return true;
+    file.close();
+    file.remove();
+    return false;
+}
+
+// The copy written for the entry before, when it is still the file there
+// (the same size and time: no file the user added took its place).
+QString BootLayout::reusableName(int entry, const QString& workFolder) const
+{
+    const auto it = m_Written.constFind(entry);
+    if (it == m_Written.constEnd())
+        return QString();
+    const QFileInfo info(workFolder + it->file);
+    if (!info.isFile() || info.isSymLink() || info.size() != it->size || info.lastModified() != it->modified)
+        return QString();
+    return it->file;
 }
 
 SaveArguments BootLayout::plan(const QString& workFolder, const QString& isoPath,
@@ -174,13 +195,20 @@ SaveArguments BootLayout::plan(const QString& workFolder, const QString& isoPath
         }
         // The boot image is no file of the image (or the user removed it):
         // the saved image carries a copy of it.
-        image.file = freeName(workFolder, i == 0 ? "boot" : "boot" + QString::number(i + 1), ".bin");
+        image.file = reusableName(i, workFolder);
+        if (image.file.isEmpty())
+            image.file = freeName(workFolder, i == 0 ? "boot" : "boot" + QString::number(i + 1), ".bin");
         const QString target = workFolder + image.file;
+        if (i == 0 && QFileInfo(initialBootFile).isFile())
+            QFile::remove(target); // QFile::copy writes no file over another
         const bool written = i == 0 && QFileInfo(initialBootFile).isFile()
                                  ? QFile::copy(initialBootFile, target)
                                  : writeBootImage(isoPath, entry.boot, target);
-        if (written)
+        if (written) {
             arguments.bootImages.append(image);
+            const QFileInfo info(target);
+            m_Written.insert(i, {image.file, info.size(), info.lastModified()});
+        }
         else if (problems)
             problems->append(QStringLiteral("boot entry %1 could not be copied").arg(i + 1));
     }

@@ -6,6 +6,8 @@
 #include "edit/SaveArguments.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -56,7 +58,17 @@ private:
     static void dropWithin(QStringList* paths, const QString& folder);
     static bool writeBootImage(const QString& isoPath, const BootEntry& boot, const QString& path);
 
+    // The boot image copies an earlier plan wrote into the working folder,
+    // by entry: the next plan writes over them instead of adding more.
+    struct Written {
+        QString file;
+        qint64 size = 0;
+        QDateTime modified;
+    };
+    QString reusableName(int entry, const QString& workFolder) const;
+
     QList<Entry> m_Entries;
+    mutable QHash<int, Written> m_Written;
     QStringList m_CatalogCandidates;
     bool m_HasCatalog = false;
 };

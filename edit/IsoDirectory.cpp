@@ -7,7 +7,6 @@ namespace {
 
 const int kSector = 2048;
 const int kMaxDepth = 64;
-const quint32 kMaxDirectoryBytes = 64 * 1024 * 1024;
 
 quint32 le32(const QByteArray& data, int offset)
 {
@@ -102,38 +101,52 @@ bool IsoDirectory::isJolietDescriptor(const QByteArray& descriptor)
 void IsoDirectory::walkDirectory(Walk& walk, quint32 extent, quint32 length, const QString& prefix,
                                  int depth)
 {
-    if (depth > kMaxDepth || length > kMaxDirectoryBytes || walk.visited.contains(extent))
+    const qint64 start = qint64(extent) * kSector;
+    if (depth > kMaxDepth || walk.visited.contains(extent) || start >= walk.device->size())
         return;
     walk.visited.insert(extent);
-    const QByteArray data = readBytes(walk.device, qint64(extent) * kSector, length);
-    int offset = 0;
-    while (offset < data.size()) {
-        const Record record = parseRecord(data, offset, walk.joliet);
-        if (record.size == 0) {
-            // Records never cross a sector: go on at the next one.
-            offset = (offset / kSector + 1) * kSector;
-            continue;
+    const qint64 end = qMin(start + qint64(length), walk.device->size());
+    for (qint64 at = start; at < end && walk.budget > 0; at += kSector) {
+        const QByteArray data = readBytes(walk.device, at, qMin<qint64>(kSector, end - at));
+        walk.budget -= kSector;
+        int offset = 0;
+        while (offset < data.size()) {
+            const Record record = parseRecord(data, offset, walk.joliet);
+            if (record.size == 0)
+                break; // records never cross a sector: go on at the next one
+            offset += record.size;
+            if (record.name.isEmpty())
+                continue;
+            const QString path = prefix.isEmpty() ? record.name : prefix + "/" + record.name;
+            if (record.isDir) {
+                walkDirectory(walk, record.extent, record.length, path, depth + 1);
+                continue;
+            }
+            if (!walk.targets->contains(record.extent))
+                continue;
+            QStringList& paths = (*walk.found)[record.extent];
+            if (!paths.contains(path))
+                paths.append(path);
         }
-        offset += record.size;
-        if (record.name.isEmpty())
-            continue;
-        const QString path = prefix.isEmpty() ? record.name : prefix + "/" + record.name;
-        if (record.isDir)
-            walkDirectory(walk, record.extent, record.length, path, depth + 1);
-        else if (record.extent == walk.target && !walk.found->contains(path))
-            walk.found->append(path);
     }
 }
 
 QStringList IsoDirectory::pathsAtSector(const QString& isoPath, quint32 sector)
 {
-    QStringList found;
     QFile file(isoPath);
     if (!file.open(QIODevice::ReadOnly))
-        return found;
+        return QStringList();
+    return pathsAtSectors(file, {sector}).value(sector);
+}
+
+QHash<quint32, QStringList> IsoDirectory::pathsAtSectors(QIODevice& iso, const QSet<quint32>& sectors)
+{
+    QHash<quint32, QStringList> found;
+    QSet<quint32> visited;
+    qint64 budget = iso.size();
     // Volume descriptors from sector 16 up to the terminator (type 255).
-    for (int index = 16; index < 16 + 64; ++index) {
-        const QByteArray descriptor = readBytes(&file, qint64(index) * kSector, kSector);
+    for (int index = 16; index < 16 + 64 && budget > 0; ++index) {
+        const QByteArray descriptor = readBytes(&iso, qint64(index) * kSector, kSector);
         if (descriptor.size() < kSector || descriptor.mid(1, 5) != "CD001" || byteAt(descriptor, 0) == 255)
             break;
         const bool joliet = isJolietDescriptor(descriptor);
@@ -142,8 +155,10 @@ QStringList IsoDirectory::pathsAtSector(const QString& isoPath, quint32 sector)
         const Record root = parseRecord(descriptor, 156, joliet);
         if (root.size == 0)
             continue;
-        Walk walk{&file, joliet, sector, &found, {}};
+        Walk walk{&iso, joliet, &sectors, &found, visited, budget};
         walkDirectory(walk, root.extent, root.length, QString(), 0);
+        visited = walk.visited;
+        budget = walk.budget;
     }
     return found;
 }

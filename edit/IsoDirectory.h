@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -31,14 +32,21 @@ public:
     // Every path (relative, "/"-separated, in any of the image's trees) of
     // a file whose data starts at the sector.
     static QStringList pathsAtSector(const QString& isoPath, quint32 sector);
+    // The same for several sectors in one walk of the trees, by sector.
+    static QHash<quint32, QStringList> pathsAtSectors(QIODevice& iso, const QSet<quint32>& sectors);
 
 private:
+    // One walk over every tree of an image. Directories are read a sector
+    // at a time and only as far as the image reaches; each directory extent
+    // is read once (a directory that names itself or an ancestor ends
+    // there), and all of them together read no more than the image holds.
     struct Walk {
         QIODevice* device;
         bool joliet;
-        quint32 target;
-        QStringList* found;
+        const QSet<quint32>* targets;
+        QHash<quint32, QStringList>* found;
         QSet<quint32> visited;
+        qint64 budget;
     };
     static void walkDirectory(Walk& walk, quint32 extent, quint32 length, const QString& prefix,
                               int depth);

@@ -124,6 +124,22 @@ QByteArray ElToritoCatalog::readSector(QIODevice& device, qint64 sector)
     return data.size() == kSectorSize ? data : QByteArray();
 }
 
+bool ElToritoCatalog::copyImage(QIODevice& iso, const BootEntry& entry, QIODevice& out)
+{
+    const qint64 size = qint64(imageSectors(iso, entry)) * kVirtualSectorSize;
+    qint64 at = qint64(entry.loadRba) * kSectorSize;
+    if (size <= 0 || at + size > iso.size() || !iso.seek(at))
+        return false;
+    const qint64 piece = 1024 * 1024;
+    for (qint64 left = size; left > 0;) {
+        const QByteArray data = iso.read(qMin(piece, left));
+        if (data.isEmpty() || out.write(data) != data.size())
+            return false;
+        left -= data.size();
+    }
+    return true;
+}
+
 bool ElToritoCatalog::read(const QString& isoPath)
 {
     m_Entries.clear();
@@ -133,6 +149,13 @@ bool ElToritoCatalog::read(const QString& isoPath)
         m_Error = QStringLiteral("cannot open the image");
         return false;
     }
+    return read(file);
+}
+
+bool ElToritoCatalog::read(QIODevice& file)
+{
+    m_Entries.clear();
+    m_CatalogSector = -1;
     const qint64 sector = catalogSectorOf(readSector(file, kDescriptorSector));
     if (sector < 0) {
         m_Error = QStringLiteral("no El Torito boot record");

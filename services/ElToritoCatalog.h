@@ -47,8 +47,14 @@ public:
     // entry's count.
     static int imageSectors(QIODevice& iso, const BootEntry& entry);
 
+    // Copies an entry's boot image (imageSectors long) to out, a piece at a
+    // time; false, with nothing written, when the image does not reach to
+    // the boot image's end.
+    static bool copyImage(QIODevice& iso, const BootEntry& entry, QIODevice& out);
+
     // Reads the catalog of the image; false when it has none or it is damaged.
     bool read(const QString& isoPath);
+    bool read(QIODevice& iso);
 
     qint64 catalogSector() const { return m_CatalogSector; }
     const QList<BootEntry>& entries() const { return m_Entries; }

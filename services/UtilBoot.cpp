@@ -94,18 +94,23 @@ void Util::ProcessEntry(QString& outPath, QDataStream& stream, unsigned char* en
     const BootEntry boot = ElToritoCatalog::parseEntry(QByteArray(reinterpret_cast<const char*>(entry), 32), 0, 0);
     qDebug() << mediaText(boot.media);
     QIODevice* device = stream.device();
-    const int offset = sectorOffset(boot.loadRba);
     const int sectors = device ? ElToritoCatalog::imageSectors(*device, boot) : boot.sectorCount;
     if (boot.isFloppy() && sectors != boot.sectorCount) {
         std::printf("  Sector count to read: %d (%d bytes)\n", sectors, sectors * kVirtualSector);
         std::fflush(stdout);
     }
-    const int size = sectors * kVirtualSector;
-    if (size <= 0 || !device || offset < 0 || qint64(offset) + size > device->size())
+    if (!device)
         return;
-    std::vector<char> image(static_cast<size_t>(size));
-    if (Read(stream, offset, size, image.data()) == 0)
-        WriteData(outPath, image.data(), size);
+    // The copy is made in pieces and only when the image holds all of it.
+    QFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qDebug() << "Util::ProcessEntry can not open" << outPath;
+        return;
+    }
+    if (!ElToritoCatalog::copyImage(*device, boot, out)) {
+        out.close();
+        out.remove();
+    }
 }
 
 int Util::Read(QDataStream& stream, int offset, int size, void* buffer)

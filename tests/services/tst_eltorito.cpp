@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "services/ElToritoCatalog.h"
+#include "edit/BootLayout.h"
 #include "edit/IsoDirectory.h"
 #include "services/Util.h"
 #include "support/EditImages.h"
@@ -41,6 +42,37 @@ void patchByte(const QString& path, qint64 offset, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.seek(offset));
     file.write(bytes);
+}
+
+QByteArray bothEndian32(quint32 value)
+{
+    QByteArray bytes(8, '\0');
+    qToLittleEndian<quint32>(value, bytes.data());
+    qToBigEndian<quint32>(value, bytes.data() + 4);
+    return bytes;
+}
+
+quint32 le32At(const QString& iso, qint64 offset)
+{
+    QFile file(iso);
+    file.open(QIODevice::ReadOnly);
+    file.seek(offset);
+    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(file.read(4).constData()));
+}
+
+// The offset in the image of the record named name (as stored, upper case)
+// in the first sector of the directory at extent.
+qint64 recordOffset(const QString& iso, quint32 extent, const QByteArray& name)
+{
+    QFile file(iso);
+    file.open(QIODevice::ReadOnly);
+    file.seek(qint64(extent) * 2048);
+    const QByteArray data = file.read(2048);
+    for (int offset = 0; offset < data.size() && uchar(data.at(offset)) >= 34; offset += uchar(data.at(offset))) {
+        if (data.mid(offset + 33, uchar(data.at(offset + 32))).startsWith(name))
+            return qint64(extent) * 2048 + offset;
+    }
+    return -1;
 }
 
 quint32 catalogSector(const QString& iso)
@@ -210,6 +242,109 @@ private slots:
         entry.sectorCount = quint16(count);
         entry.loadRba = 3;
         QCOMPARE(ElToritoCatalog::imageSectors(device, entry), sectors);
+    }
+
+    // Crafted images: what the readers read is bounded by the image, a
+    // directory that names itself ends the walk, and a boot image that
+    // would reach beyond the image's end is not copied.
+    void craftedDirectoriesEndTheWalk_data()
+    {
+        QTest::addColumn<QString>("craft");
+        // The boot file is still named: the walk reads the real part of a
+        // long directory, and the Joliet tree (left whole) names it.
+        QTest::addColumn<bool>("found");
+        QTest::newRow("root declared 4 GiB long") << "huge root" << true;
+        QTest::newRow("folder declared 4 GiB long") << "huge folder" << true;
+        QTest::newRow("folder pointing to the root") << "loop to root" << true;
+        QTest::newRow("folder holding itself") << "loop to itself" << true;
+    }
+    void craftedDirectoriesEndTheWalk()
+    {
+        QFETCH(QString, craft);
+        QFETCH(bool, found);
+        const QString iso = makeIso("crafted-dir", "boot/loader.bin", randomBytes(4096),
+                                    {"-no-emul-boot", "-boot-load-size", "4"});
+        ElToritoCatalog catalog;
+        QVERIFY(catalog.read(iso));
+        const quint32 loader = catalog.entries().at(0).loadRba;
+        QCOMPARE(IsoDirectory::pathsAtSector(iso, loader), QStringList{"boot/loader.bin"});
+        const quint32 rootExtent = le32At(iso, 16 * 2048 + 156 + 2);
+        const qint64 folder = recordOffset(iso, rootExtent, "BOOT");
+        QVERIFY(folder > 0);
+        const quint32 folderExtent = le32At(iso, folder + 2);
+        if (craft == "huge root") {
+            patchByte(iso, 16 * 2048 + 156 + 10, bothEndian32(0xFFFFF800));
+        } else if (craft == "huge folder") {
+            patchByte(iso, folder + 10, bothEndian32(0xFFFFF800));
+        } else if (craft == "loop to root") {
+            patchByte(iso, folder + 2, bothEndian32(rootExtent));
+        } else {
+            // The loader's record becomes a folder that is the folder holding it.
+            const qint64 file = recordOffset(iso, folderExtent, "LOADER");
+            QVERIFY(file > 0);
+            patchByte(iso, file + 25, "\x02");
+            patchByte(iso, file + 2, bothEndian32(folderExtent));
+        }
+        QCOMPARE(IsoDirectory::pathsAtSector(iso, loader).contains("boot/loader.bin"), found);
+        QFile file(iso);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(IsoDirectory::pathsAtSectors(file, {loader, 3}).value(3).isEmpty());
+    }
+
+    void bootImageBeyondTheImageIsNotCopied_data()
+    {
+        QTest::addColumn<int>("media");
+        QTest::addColumn<QByteArray>("image");
+        QTest::newRow("no emulation, 65535 sectors") << 0 << randomBytes(4096);
+        // A first partition that ends near 2 GiB.
+        QTest::newRow("hard disk, 2 GiB partition")
+            << 4 << hardDiskImage(4).replace(446 + 12, 4, QByteArray("\xf0\xff\x3f\x00", 4));
+    }
+    void bootImageBeyondTheImageIsNotCopied()
+    {
+        QFETCH(int, media);
+        QFETCH(QByteArray, image);
+        const QString iso = makeIso("beyond-end", "boot.img", image,
+                                    media == 4 ? QStringList{"-hard-disk-boot"} : QStringList{"-no-emul-boot"});
+        QVERIFY(!iso.isEmpty());
+        if (media == 0)
+            patchByte(iso, qint64(catalogSector(iso)) * 2048 + 32 + 6, "\xff\xff");
+        ElToritoCatalog catalog;
+        QVERIFY(catalog.read(iso));
+        QFile file(iso);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(qint64(ElToritoCatalog::imageSectors(file, catalog.entries().at(0))) * 512 > file.size());
+        QBuffer out;
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QVERIFY(!ElToritoCatalog::copyImage(file, catalog.entries().at(0), out));
+        QVERIFY(out.data().isEmpty());
+        QFile::remove(m_Out + "/beyond.bin");
+        Util::BootExtract(iso, m_Out + "/beyond.bin");
+        QVERIFY(!QFile::exists(m_Out + "/beyond.bin"));
+    }
+
+    // A boot image that is no file of the image is copied into the working
+    // folder at each save: the same copy is written over, no boot2.bin,
+    // boot3.bin pile up.
+    void savesWriteTheBootCopiesOverThemselves()
+    {
+        const QString iso = makeIso("hidden-boot", "hidden.img", randomBytes(4096),
+                                    {"-no-emul-boot", "-hide", "hidden.img", "-hide-joliet", "hidden.img"});
+        QVERIFY(!iso.isEmpty());
+        BootLayout layout;
+        QVERIFY(layout.load(iso));
+        QVERIFY(layout.entries().at(0).candidates.isEmpty());
+        const QString folder = freshDir("boot-copies") + "/";
+        for (int save = 0; save < 3; ++save) {
+            const SaveArguments arguments = layout.plan(folder, iso, QString());
+            QCOMPARE(arguments.bootImages.size(), 1);
+            QCOMPARE(arguments.bootImages.at(0).file, QString("boot.bin"));
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"boot.bin"});
+        // A file the user put in its place is kept.
+        writeFile(folder + "boot.bin", "the user's own");
+        QCOMPARE(layout.plan(folder, iso, QString()).bootImages.at(0).file, QString("boot2.bin"));
+        QCOMPARE(readFile(folder + "boot.bin"), QByteArray("the user's own"));
     }
 
     void parsesSectionsAndSkipsExtensions()

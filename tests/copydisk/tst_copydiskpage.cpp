@@ -56,12 +56,15 @@ private slots:
     void listFollowsRebuildsAndTheWindow();
     void startRefuses_data();
     void startRefuses();
+    void mountPointOfTheChosenDisc_data();
+    void mountPointOfTheChosenDisc();
     void progress_data();
     void progress();
     void failedCopyLeavesTheOutputAlone_data();
     void failedCopyLeavesTheOutputAlone();
     void copiesTheDisc_data();
     void copiesTheDisc();
+    void endingThePageDuringACopyLeavesNothing_data();
     void endingThePageDuringACopyLeavesNothing();
     void eject_data();
     void eject();
@@ -192,6 +195,31 @@ void TestCopyDiskPage::startRefuses()
     QCOMPARE(entries(folder), QStringList());
 }
 
+void TestCopyDiskPage::mountPointOfTheChosenDisc_data()
+{
+    QTest::addColumn<QString>("mountLines"); // %1 the disc of /dev/disk4, %2 another folder
+    QTest::newRow("blanks in the volume name") << "/dev/disk4 on %1 (cd9660, local, nodev, nosuid, read-only)\n";
+    QTest::newRow("several partitions: the last wins")
+        << "/dev/disk4s1 on %2 (hfs, local)\n/dev/disk4s2 on %1 (cd9660, local)\n";
+    QTest::newRow("another drive's disc after ours")
+        << "/dev/disk4s1 on %1 (cd9660, local)\n/dev/disk41s1 on %2 (cd9660, local)\n/dev/disk40 on %2 (udf)\n";
+}
+
+// hdiutil is started on the mount point of the chosen drive's own disc.
+void TestCopyDiskPage::mountPointOfTheChosenDisc()
+{
+    QFETCH(QString, mountLines);
+    CopyDiskPageDriver driver;
+    const QString other = freshDir("other volumes") + "/OTHER DISC";
+    QVERIFY(QDir().mkpath(other));
+    driver.mount->on("", {CopyDiskPageDriver::mountTable(
+                            mountLines.replace("%1", driver.discFolder()).replace("%2", other))});
+    CPage5* page = driver.openPage();
+    driver.copy(page, freshDir("chosen") + "/disc.iso", {ok});
+    QCOMPARE(page->mountPoint(), driver.discFolder());
+    QCOMPARE(driver.hdiutil->calls().value(0).mid(7), QStringList{driver.discFolder()});
+}
+
 void TestCopyDiskPage::progress_data()
 {
     QTest::addColumn<QByteArray>("lines");
@@ -226,11 +254,12 @@ void TestCopyDiskPage::failedCopyLeavesTheOutputAlone_data()
     QTest::addColumn<FakeTool::Reply>("reply");
     QTest::addColumn<QString>("reason");
     QTest::newRow("the tool's own error")
-        << FakeTool::Reply{"DRStatusPercentCompleteKey: 0.3\nhdiutil: makehybrid failed - No space left on device\n", 1}
+        << FakeTool::Reply{"DRStatusPercentCompleteKey: 0.3\nhdiutil: makehybrid failed - No space left on device\n", 1,
+                           0, false, "half an image", "-o"}
         << "hdiutil: makehybrid failed - No space left on device";
     QTest::newRow("failure without a word") << FakeTool::Reply{"", 2} << "hdiutil ended with exit status 2.";
     QTest::newRow("success without an image") << FakeTool::Reply{"", 0} << "hdiutil ended without writing the image.";
-    QTest::newRow("crash") << FakeTool::Reply{"", 0, 0, true} << "hdiutil ended unexpectedly.";
+    QTest::newRow("crash") << FakeTool::Reply{"", 0, 0, true, "half an image", "-o"} << "hdiutil ended unexpectedly.";
 }
 
 void TestCopyDiskPage::failedCopyLeavesTheOutputAlone()
@@ -295,7 +324,8 @@ void TestCopyDiskPage::copiesTheDisc()
     QCOMPARE(entries(folder), (QStringList{"disc.iso", "second.iso"}));
     const QString unpacked = freshDir("unpacked");
     runTool("7z", {"x", "-o" + unpacked, first}, &status);
-    QVERIFY(readFile(unpacked + "/setup/data.bin") == readFile(driver.discFolder() + "/setup/data.bin"));
+    for (const QString file : {"README.TXT", "setup/data.bin"})
+        QVERIFY2(readFile(unpacked + "/" + file) == readFile(driver.discFolder() + "/" + file), qPrintable(file));
     if (mounted) {
         QTest::mouseClick(page->form().eject, Qt::LeftButton);
         QVERIFY(waitUntil([&] { return !page->isEjecting(); }, 30000));
@@ -303,19 +333,38 @@ void TestCopyDiskPage::copiesTheDisc()
     }
 }
 
+void TestCopyDiskPage::endingThePageDuringACopyLeavesNothing_data()
+{
+    QTest::addColumn<bool>("byTheWindow");
+    QTest::newRow("page deleted") << false;
+    QTest::newRow("window's close control") << true; // what it does before the program ends
+}
+
 void TestCopyDiskPage::endingThePageDuringACopyLeavesNothing()
 {
+    QFETCH(bool, byTheWindow);
     CopyDiskPageDriver driver;
-    driver.hdiutil->on("makehybrid *", {"", 0, 20000});
+    driver.hdiutil->on("makehybrid *", {"", 0, 20000, false, "half an image", "-o"});
+    MainWindow home;
     CPage5* page = driver.openPage();
+    if (byTheWindow) {
+        delete page;
+        home.show();
+        QTest::mouseClick(home.findChild<QWidget*>("copy"), Qt::LeftButton);
+        page = qobject_cast<CPage5*>(home.currentPage());
+        QVERIFY(page && waitUntil([&] { return !page->isListing(); }));
+    }
     const QString folder = freshDir("ended");
     page->form().lineEdit->setText(folder + "/disc.iso");
     QTest::mouseClick(page->form().start, Qt::LeftButton);
-    QVERIFY(waitUntil([&] { return !driver.hdiutil->calls().isEmpty(); }));
+    QVERIFY(waitUntil([&] { return QFileInfo(page->writePath()).size() > 0; }));
     QCOMPARE(entries(folder), QStringList{QFileInfo(page->writePath()).fileName()});
     // The copy cannot be stopped from its progress dialog.
     QVERIFY(!page->progressDialog()->findChild<CImageButton*>("btncancel")->isEnabled());
-    delete page;
+    if (byTheWindow)
+        home.endPagesWork();
+    else
+        delete page;
     QVERIFY(waitUntil([] { return ProcessProbe::children().isEmpty(); }));
     QCOMPARE(entries(folder), QStringList());
 }

@@ -41,6 +41,10 @@ QString quoted(const QString& text)
 QString replyCommands(const FakeTool::Reply& reply, const QString& outputFile)
 {
     QString commands;
+    if (!reply.writtenAfter.isEmpty()) {
+        commands += "out=; prev=; for arg in \"$@\"; do [ \"$prev\" = " + quoted(reply.writtenAfter) +
+                    " ] && out=$arg; prev=$arg; done; cat " + quoted(outputFile + ".written") + " > \"$out\"; ";
+    }
     if (reply.delayMs > 0) {
         commands += QString("sleep %1.%2 & sleeper=$!; trap 'kill $sleeper 2>/dev/null; exit 143' TERM; "
                             "wait $sleeper; trap - TERM; ")
@@ -71,8 +75,10 @@ FakeTool::~FakeTool()
 {
     QFile::remove(path());
     QFile::remove(callsFile());
-    for (int i = 0; i <= m_Rules.size(); ++i)
+    for (int i = 0; i <= m_Rules.size(); ++i) {
         QFile::remove(replyFile(i));
+        QFile::remove(replyFile(i) + ".written");
+    }
 }
 
 QString FakeTool::folder()
@@ -176,11 +182,13 @@ void FakeTool::writeScript() const
     script += "case \"$*\" in\n";
     for (int i = 0; i < m_Rules.size(); ++i) {
         TestSupport::writeFile(replyFile(i), m_Rules[i].reply.output);
+        TestSupport::writeFile(replyFile(i) + ".written", m_Rules[i].reply.written);
         script += "  " + shellPattern(m_Rules[i].pattern) + ") " + replyCommands(m_Rules[i].reply, replyFile(i)) +
                   " ;;\n";
     }
     const QString otherwiseFile = replyFile(m_Rules.size());
     TestSupport::writeFile(otherwiseFile, m_Otherwise.output);
+    TestSupport::writeFile(otherwiseFile + ".written", m_Otherwise.written);
     script += "  *) " + replyCommands(m_Otherwise, otherwiseFile) + " ;;\nesac\n";
 
     QSaveFile file(path());

@@ -24,7 +24,9 @@
 // without arguments. Without a matching pattern the fake prints nothing
 // and exits with code 1, unless otherwise() says else.
 //
-// A reply prints its output on standard output after its delay, then exits
+// A reply first writes its written bytes, if any, to the file named by the
+// argument that follows writtenAfter (a half-written image: "-o"), then
+// prints its output on standard output after its delay, then exits
 // with its exit code, or crashes (ends by SIGSEGV) when asked. A delayed
 // fake ends at once on SIGTERM (exit code 143).
 //
@@ -41,6 +43,8 @@ public:
         int exitCode = 0;
         int delayMs = 0;
         bool crash = false;
+        QByteArray written = QByteArray();
+        QString writtenAfter = QString();
     };
 
     explicit FakeTool(const QString& name);

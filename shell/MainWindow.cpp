@@ -149,7 +149,14 @@ void MainWindow::onMenu()
 
 void MainWindow::onClose()
 {
+    endPagesWork();
     ::_Exit(0);
+}
+
+void MainWindow::endPagesWork()
+{
+    for (CPage5* page : findChildren<CPage5*>(QString(), Qt::FindDirectChildrenOnly))
+        page->StopCreate();
 }
 
 void MainWindow::onMin()

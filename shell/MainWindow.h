@@ -24,6 +24,9 @@ public:
     void openImage(const QString& path);
     // The page shown last, for tests and the screenshot tool.
     ImageDialog* currentPage() const { return m_CurrentPage; }
+    // What the close control does before the program ends at once: the
+    // Copy Disk pages end their copy and remove its unfinished image.
+    void endPagesWork();
 
 signals:
     void sigdrivechange();

@@ -20,6 +20,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenu>
 #include <QSet>
 #include <QTableWidget>
@@ -30,6 +31,9 @@ namespace {
 // 7z shows an image's boot images in this pseudo folder; it is no folder
 // of the image and must not become one of the saved image.
 const char kBootPseudoFolder[] = "[BOOT]";
+
+// Rows that decide the columns' widths while the table has no height yet.
+const int kFitRows = 40;
 
 QIcon folderIcon()
 {
@@ -251,8 +255,9 @@ void CPage4::RefreshTable()
     }
     const QString filter = m_Search->text().trimmed();
     QList<Item*> shown;
+    shown.reserve(m_CurrentItem->m_Children.size());
     for (Item* child : m_CurrentItem->m_Children) {
-        if (child->GetName().contains(filter, Qt::CaseInsensitive))
+        if (filter.isEmpty() || child->GetName().contains(filter, Qt::CaseInsensitive))
             shown.append(child);
     }
     // Rows stand for their entry even while a filter hides others.
@@ -262,11 +267,25 @@ void CPage4::RefreshTable()
 
 void CPage4::fitNameColumn()
 {
-    // The rows in view decide, as for the toolkit's own fit to contents.
-    const QAbstractItemView* view = m_List;
+    // The rows in view decide. The toolkit's own column hint measures up to
+    // a thousand rows, which costs a large folder more than filling it.
+    const QHeaderView* rows = m_List->verticalHeader();
+    const int top = qMax(0, rows->visualIndexAt(0));
+    int bottom = rows->visualIndexAt(m_List->viewport()->height());
+    if (bottom < 0)
+        bottom = qMin(m_List->rowCount(), top + kFitRows) - 1;
     QList<int> wanted;
     for (int column = 0; column < m_List->columnCount(); ++column)
-        wanted << qMax(view->sizeHintForColumn(column), m_HeaderView->sectionSizeHint(column));
+        wanted << m_HeaderView->sectionSizeHint(column);
+    const QAbstractItemView* view = m_List;
+    const int grid = m_List->showGrid() ? 1 : 0;
+    for (int row = top; row <= bottom; ++row) {
+        const int logicalRow = rows->logicalIndex(row);
+        for (int column = 0; column < wanted.size(); ++column) {
+            const QModelIndex cell = m_List->model()->index(logicalRow, column);
+            wanted[column] = qMax(wanted[column], view->sizeHintForIndex(cell).width() + grid);
+        }
+    }
     const QList<int> widths = ColumnFit::widths(m_List->width() - 2, wanted);
     for (int column = 0; column < widths.size(); ++column)
         m_List->setColumnWidth(column, widths.at(column));

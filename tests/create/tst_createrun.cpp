@@ -205,7 +205,7 @@ void TestCreateRun::fullDiskRemovesThePartlyWrittenImage()
     }
     QByteArray noise(3 << 20, '\0');
     for (int i = 0; i < noise.size(); ++i)
-        noise[i] = char((i * 7919) >> 3);
+        noise[i] = char((quint32(i) * 7919u) >> 3);
     TestSupport::writeFile(m_Out + "/big/noise.bin", noise);
     {
         CPage3 page;

@@ -12,6 +12,7 @@
 #include "widgets/CImageButton.h"
 #include "widgets/CMyTreeWidget.h"
 #include "widgets/CProgressDialog.h"
+#include "widgets/FileFailureText.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -349,13 +350,14 @@ void CPage3::OnCreate()
     restage();
     if (!waitForStaging()) {
         m_ProgressDialog->hide();
-        return; // stopped: no image, no message
+        return; // stopped (no message) or staging failed (told)
     }
     startCreation(type);
 }
 
 // Waits, with the interface live, until the copier has mirrored the whole
-// collection into the staging folder. False when Stop was pressed.
+// collection into the staging folder. False when Stop was pressed or a
+// copy failed (the user is told which).
 bool CPage3::waitForStaging()
 {
     m_Waiting = true;
@@ -376,7 +378,20 @@ bool CPage3::waitForStaging()
         Util::WriteLog(QString("CPage3::OnCreate total %1 left %2").arg(total).arg(left));
     }
     m_Waiting = false;
-    return !m_StopRequested;
+    return !m_StopRequested && !stagingFailed();
+}
+
+bool CPage3::stagingFailed()
+{
+    const QList<CFileCopy::Failure> failures = m_FileCopy->TakeFailures();
+    if (failures.isEmpty())
+        return false;
+    // The next Create stages the whole collection again.
+    dropStaging();
+    m_ProgressDialog->hide();
+    Util::ShowError(tr("The ISO image was not created: the collection could not be copied completely.") + "\n" +
+                    FileFailureText::describe(failures.first().report));
+    return true;
 }
 
 void CPage3::startCreation(MkisofsArgs::ImageType type)

@@ -83,6 +83,7 @@ private:
     void restage();
     bool selectedType(MkisofsArgs::ImageType* type) const;
     bool waitForStaging();
+    bool stagingFailed();
     void startCreation(MkisofsArgs::ImageType type);
     void endRun();
     void reportFailure(const QString& why);

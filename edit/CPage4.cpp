@@ -118,13 +118,13 @@ void CPage4::OnLoadISO()
     stopExtraction();
     m_PendingOps.clear();
     m_FileCopy->ClearAllTasks();
+    m_FileCopy->TakeFailures(); // they belong to the image left
     // Each load unpacks into a folder of its own, so the removal of the old
     // one can never touch the files of the new extraction.
     if (m_WorkFolder)
         m_FileCopy->AddTask(m_WorkFolder->pathWithoutSlash(), QString(), CFileCopy::Delete);
     m_WorkFolder = std::make_unique<WorkFolder>("edit");
     QDir().mkpath(workFolder());
-    Util::copyedsize = 0;
 
     startListing();
     Util::RemoveFile(bootImageFile());

@@ -58,6 +58,7 @@ public:
     QString savePath() const { return m_SavePath; }
     QStringList lastSaveArguments() const { return m_SaveArguments; }
     CProgressDialog* progressDialog() const { return m_ProgressDialog; }
+    CFileCopy* fileCopy() const { return m_FileCopy; }
     // Whether the image has changes that no save has written yet.
     bool isModified() const { return m_Modified; }
     const BootLayout& bootLayout() const { return m_Boot; }
@@ -116,6 +117,7 @@ private:
     void appendAddedRow(const Item& entry);
     bool waitForExtraction();
     bool waitForCopier();
+    bool changesFailed();
     void runSave(const QString& output);
     void startSaveStep(const QString& program, const QStringList& arguments);
     void endSave(bool succeeded);

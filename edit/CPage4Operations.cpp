@@ -9,6 +9,7 @@
 #include "services/Util.h"
 #include "widgets/CInputDialog.h"
 #include "widgets/CProgressDialog.h"
+#include "widgets/FileFailureText.h"
 
 #include <QDebug>
 #include <QDialog>
@@ -198,6 +199,7 @@ void CPage4::OnExport()
         return;
     }
     m_Exporting = true;
+    const int earlierFailures = m_FileCopy->FailureCount();
     for (const Item* entry : entries) {
         const QString source = entry->m_SrcPath.isEmpty() ? workFolder() + entry->m_Path : entry->m_SrcPath;
         m_FileCopy->AddTask(source, entry->m_IsDir ? target : target + "/" + QFileInfo(source).fileName(),
@@ -206,8 +208,14 @@ void CPage4::OnExport()
     const bool copied = waitForCopier();
     m_Exporting = false;
     m_ProgressDialog->hide();
+    // The export's own failures; those of the image's changes stay for Save.
+    const QList<CFileCopy::Failure> failures = m_FileCopy->TakeFailures(earlierFailures);
     if (!copied)
         return;
+    if (!failures.isEmpty()) {
+        Util::ShowError(tr("The export did not complete.") + "\n" + FileFailureText::describe(failures.first().report));
+        return;
+    }
     qDebug() << "file copy finished!!!";
     Util::ShowOpen(tr("Export Successfully !"), target);
 }

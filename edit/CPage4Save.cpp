@@ -11,6 +11,7 @@
 #include "services/CRunCommandThread.h"
 #include "services/Util.h"
 #include "widgets/CProgressDialog.h"
+#include "widgets/FileFailureText.h"
 
 #include <QDebug>
 #include <QDir>
@@ -55,12 +56,26 @@ void CPage4::OnSave()
     }
     qDebug() << "Extract finished!!!";
     m_ProgressDialog->show();
-    if (!waitForCopier()) {
+    if (!waitForCopier() || changesFailed()) {
         m_ProgressDialog->hide();
         return;
     }
     qDebug() << "file copy finished!!!";
     runSave(output);
+}
+
+// A change that could not be made in the working folder keeps the image
+// from being saved until the entry is deleted or the image loaded again.
+bool CPage4::changesFailed()
+{
+    const QList<CFileCopy::Failure> failures = m_FileCopy->Failures();
+    if (failures.isEmpty())
+        return false;
+    m_ProgressDialog->hide();
+    Util::ShowError(tr("The ISO file was not saved: a change could not be made in the image's files.") + "\n" +
+                    FileFailureText::describe(failures.first().report) + "\n" +
+                    tr("Delete that entry and add it again, or load the image again."));
+    return true;
 }
 
 void CPage4::runSave(const QString& output)

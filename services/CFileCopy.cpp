@@ -6,6 +6,45 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+bool isWithin(const QString& path, const QString& folder)
+{
+    return path == folder || path.startsWith(folder + "/");
+}
+
+void removeEntry(const QString& path, FileReport& report)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return; // nothing to remove
+    if (info.isDir() && !info.isSymLink()) {
+        Util::RemoveDir(path);
+        if (QFileInfo::exists(path))
+            report.fail(FileReport::CannotRemove, path);
+        return;
+    }
+    QFile file(path);
+    if (!file.remove())
+        report.fail(FileReport::CannotRemove, path, file.errorString());
+}
+
+void renameEntry(const QString& source, const QString& destination, FileReport& report)
+{
+    const QFileInfo info(source);
+    if (!info.exists() && !info.isSymLink()) {
+        report.fail(FileReport::Missing, source);
+        return;
+    }
+    QFile file(source);
+    const bool renamed = info.isFile() ? file.rename(destination) : QDir().rename(source, destination);
+    if (!renamed)
+        report.fail(FileReport::CannotRename, source, info.isFile() ? file.errorString() : QString());
+}
+
+} // namespace
 
 CFileCopy::CFileCopy(QObject* parent)
     : QThread(parent)
@@ -22,7 +61,7 @@ CFileCopy::~CFileCopy()
 void CFileCopy::AddTask(const QString& source, const QString& destination, int type)
 {
     CLocker locker(m_Mutex);
-    m_Tasks.append(Task{type, source, destination});
+    m_Tasks.append(Task{type, source, destination, m_NextId++, -1});
     m_Wake.wakeAll();
 }
 
@@ -62,18 +101,46 @@ qint64 CFileCopy::sourceBytes(const Task& task)
     return Util::DirSize(task.source);
 }
 
+// Measures each task's source once, without the lock: walking a folder
+// tree can take long, and the worker must not wait for it.
+void CFileCopy::measureSources()
+{
+    QList<Task> unmeasured;
+    {
+        CLocker locker(m_Mutex);
+        if (m_Current && m_Current->bytes < 0)
+            unmeasured.append(*m_Current);
+        for (const Task& task : qAsConst(m_Tasks)) {
+            if (task.bytes < 0)
+                unmeasured.append(task);
+        }
+    }
+    if (unmeasured.isEmpty())
+        return;
+    QHash<quint64, qint64> sizes;
+    for (const Task& task : qAsConst(unmeasured))
+        sizes.insert(task.id, sourceBytes(task));
+    CLocker locker(m_Mutex);
+    if (m_Current && sizes.contains(m_Current->id))
+        m_Current->bytes = sizes.value(m_Current->id);
+    for (Task& task : m_Tasks)
+        task.bytes = sizes.value(task.id, task.bytes);
+}
+
 qint64 CFileCopy::GetLeftTaskBytes()
 {
+    measureSources();
     CLocker locker(m_Mutex);
     if (!m_Current && m_Tasks.isEmpty())
-        return -Util::copyedsize; // what the last task wrote: nothing is left
+        return -m_Copied; // what the last task wrote: nothing is left
+    // A task added since the measuring counts from the next call on.
     qint64 total = 0;
     for (const Task& task : qAsConst(m_Tasks))
-        total += sourceBytes(task);
+        total += qMax<qint64>(task.bytes, 0);
     // The count of written bytes belongs to the task in progress only; a
     // task that has not started yet has written nothing.
     if (m_Current)
-        total += sourceBytes(*m_Current) - Util::copyedsize;
+        total += qMax<qint64>(m_Current->bytes, 0) - m_Copied;
     return total;
 }
 
@@ -81,6 +148,26 @@ bool CFileCopy::IsBusy()
 {
     CLocker locker(m_Mutex);
     return m_Current || !m_Tasks.isEmpty();
+}
+
+int CFileCopy::FailureCount()
+{
+    CLocker locker(m_Mutex);
+    return m_Failures.size();
+}
+
+QList<CFileCopy::Failure> CFileCopy::Failures()
+{
+    CLocker locker(m_Mutex);
+    return m_Failures;
+}
+
+QList<CFileCopy::Failure> CFileCopy::TakeFailures(int from)
+{
+    CLocker locker(m_Mutex);
+    const QList<Failure> taken = m_Failures.mid(from);
+    m_Failures.erase(m_Failures.begin() + qBound(0, from, m_Failures.size()), m_Failures.end());
+    return taken;
 }
 
 void CFileCopy::stop()
@@ -101,46 +188,66 @@ std::optional<CFileCopy::Task> CFileCopy::takeNextTask()
         m_Wake.wait(&m_Mutex);
     if (m_Stop)
         return std::nullopt;
+    m_Copied = 0;
     m_Current = m_Tasks.takeFirst();
-    Util::copyedsize = 0;
     return m_Current;
 }
 
 void CFileCopy::run()
 {
-    while (!m_Stop) {
-        const std::optional<Task> task = takeNextTask();
-        if (!task)
-            break;
-        perform(*task);
-    }
+    // The stop flag is read under the lock only, in takeNextTask().
+    while (const std::optional<Task> task = takeNextTask())
+        keepOutcome(*task, perform(*task));
     CLocker locker(m_Mutex);
     m_Current.reset();
 }
 
-void CFileCopy::perform(const Task& task)
+QString CFileCopy::target(const Task& task)
 {
-    const QFileInfo info(task.source);
+    if (task.type == Delete)
+        return QDir::cleanPath(task.source);
+    if (task.type == Copy && QFileInfo(task.source).isDir())
+        return QDir::cleanPath(task.destination + "/" + QFileInfo(QDir::cleanPath(task.source)).fileName());
+    return QDir::cleanPath(task.destination);
+}
+
+// Runs before the task stops counting as in progress: an owner that saw
+// the copier idle finds the task's failure kept.
+void CFileCopy::keepOutcome(const Task& task, const FileReport& report)
+{
+    const QString made = target(task);
+    CLocker locker(m_Mutex);
+    if (report.failed()) {
+        m_Failures.append(Failure{task.type, task.source, task.destination, made, report});
+        return;
+    }
+    if (task.type != Delete)
+        return;
+    for (int i = m_Failures.size() - 1; i >= 0; --i) {
+        if (isWithin(m_Failures[i].target, made) || isWithin(QDir::cleanPath(m_Failures[i].report.path), made))
+            m_Failures.removeAt(i);
+    }
+}
+
+FileReport CFileCopy::perform(const Task& task)
+{
+    FileReport report;
+    report.written = &m_Copied;
     switch (task.type) {
     case Copy:
-        if (info.isFile())
-            Util::FileCopy(task.source, task.destination);
+        if (QFileInfo(task.source).isFile())
+            Util::FileCopy(task.source, task.destination, &report);
         else
-            Util::DirCopy2(task.source, task.destination);
+            Util::DirCopy2(task.source, task.destination, &report);
         break;
     case Delete:
-        if (info.isFile() || info.isSymLink())
-            QFile::remove(task.source);
-        else
-            Util::RemoveDir(task.source);
+        removeEntry(task.source, report);
         break;
     case Rename:
-        if (info.isFile())
-            QFile::rename(task.source, task.destination);
-        else
-            QDir().rename(task.source, task.destination);
+        renameEntry(task.source, task.destination, report);
         break;
     default:
         break;
     }
+    return report;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/FileReport.h"
+
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -10,12 +12,22 @@
 
 // A worker thread that carries out file tasks one after the other, first in
 // first out, while the user goes on working. Owners poll GetLeftTaskBytes()
-// for progress and IsBusy() to know when the queue has drained.
+// for progress and IsBusy() to know when the queue has drained, then read
+// the failures of the tasks they waited for.
 class CFileCopy : public QThread
 {
     Q_OBJECT
 public:
     enum TaskType { Copy = 0, Delete = 1, Rename = 2 };
+
+    // A task that failed: what it was asked to do and what went wrong.
+    struct Failure {
+        int type = Copy;
+        QString source;
+        QString destination;
+        QString target; // the path the task was to make or remove
+        FileReport report;
+    };
 
     explicit CFileCopy(QObject* parent = nullptr);
     ~CFileCopy() override;
@@ -33,6 +45,16 @@ public:
     qint64 GetLeftTaskBytes();
     // Whether a task is being carried out or waiting.
     bool IsBusy();
+    // Bytes the task in progress (or, when idle, the last task) has written.
+    qint64 CopiedBytes() const { return m_Copied; }
+
+    // Failed tasks are kept, oldest first, until taken. A removal that
+    // succeeds forgets the failures of the paths it removed: what failed
+    // there is gone.
+    int FailureCount();
+    QList<Failure> Failures();
+    // Takes the failures from the given position on (see FailureCount).
+    QList<Failure> TakeFailures(int from = 0);
 
     // Ends the worker after the task in progress; waiting tasks stay undone.
     void stop();
@@ -45,15 +67,23 @@ private:
         int type = Copy;
         QString source;
         QString destination;
+        quint64 id = 0;
+        qint64 bytes = -1; // the source's size, once measured
     };
 
     std::optional<Task> takeNextTask();
-    static void perform(const Task& task);
+    FileReport perform(const Task& task);
+    void keepOutcome(const Task& task, const FileReport& report);
     static qint64 sourceBytes(const Task& task);
+    static QString target(const Task& task);
+    void measureSources();
 
     QMutex m_Mutex;
     QWaitCondition m_Wake;
     QList<Task> m_Tasks;          // waiting tasks
     std::optional<Task> m_Current; // the task in progress, out of RemoveTask's reach
-    std::atomic<bool> m_Stop{false};
+    QList<Failure> m_Failures;
+    quint64 m_NextId = 1;
+    bool m_Stop = false;        // guarded by m_Mutex
+    std::atomic<qint64> m_Copied{0}; // bytes written by the task in progress
 };

@@ -8,6 +8,7 @@
 #include <atomic>
 
 class QDataStream;
+struct FileReport;
 class QWidget;
 
 // Static services shared by every page: application folders, the log,
@@ -59,9 +60,12 @@ public:
     // the user can enter: created 0700, and one the user owns is narrowed
     // to 0700. False when it is no folder.
     static bool MakePrivateFolder(const QString& path);
-    static bool FileCopy(const QString& source, const QString& destination);
-    static bool DirCopy(const QString& source, const QString& destination);
-    static bool DirCopy2(const QString& source, const QString& destination);
+    // The copies write each chunk to the report's counter (copyedsize
+    // without one) and note there the first path that failed and why. A
+    // folder copy goes on past a failing entry and returns false at the end.
+    static bool FileCopy(const QString& source, const QString& destination, FileReport* report = nullptr);
+    static bool DirCopy(const QString& source, const QString& destination, FileReport* report = nullptr);
+    static bool DirCopy2(const QString& source, const QString& destination, FileReport* report = nullptr);
     static qint64 DirSize(const QString& path);
     // The output of "diskutil info DEVICE" (Latin-1, up to the first zero
     // byte); empty when it could not run or did not end within 30 s.
@@ -84,8 +88,8 @@ public:
     static int Read(QDataStream& stream, int offset, int size, void* buffer);
     static void WriteData(QString& path, void* data, int size);
 
-    // Bytes written by FileCopy since the last reset. Written by the
-    // copier's thread and read by the interface thread.
+    // Bytes written since the last reset by copies made without a report
+    // of their own; each CFileCopy counts its tasks' bytes itself.
     static std::atomic<qint64> copyedsize;
     static QMap<QString, QIcon> m_Icons;
     static QMap<QString, QString> m_Types;

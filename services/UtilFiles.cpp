@@ -1,5 +1,7 @@
 #include "services/Util.h"
 
+#include "services/FileReport.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstring>
 
 namespace {
 
@@ -33,34 +36,41 @@ bool samePath(const QString& a, const QString& b)
     return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
-bool copyContent(QFile& source, QFile& target)
+bool copyContent(QFile& source, QFile& target, const QString& destination, FileReport& report)
 {
+    std::atomic<qint64>& written = report.written ? *report.written : Util::copyedsize;
     QByteArray buffer;
     for (;;) {
         buffer.resize(int(kCopyChunk));
         const qint64 read = source.read(buffer.data(), kCopyChunk);
         if (read < 0) {
             Util::WriteLog("Can not read file " + source.fileName() + ": " + source.errorString());
+            report.fail(FileReport::CannotRead, source.fileName(), source.errorString());
             return false;
         }
         if (read == 0)
             return true;
         if (target.write(buffer.constData(), read) != read) {
             Util::WriteLog("Can not write file " + target.fileName() + ": " + target.errorString());
+            report.fail(FileReport::CannotWrite, destination, target.errorString());
             return false;
         }
-        Util::copyedsize += read;
+        written += read;
     }
 }
 
-// Moves the finished copy over the destination in one step.
-bool putInPlace(const QString& partial, const QString& destination)
+// Moves the finished copy over the destination in one step. An empty
+// folder of the destination's name gives way; one with content stays.
+bool putInPlace(const QString& partial, const QString& destination, FileReport& report)
 {
     if (QFileInfo(destination).isDir() && !QFileInfo(destination).isSymLink())
         Util::RemoveFile(destination);
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(destination).constData()) == 0)
         return true;
-    Util::WriteLog("Can not rename " + partial + " to " + destination);
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    Util::WriteLog("Can not rename " + partial + " to " + destination + ": " + reason);
+    const bool folder = QFileInfo(destination).isDir() && !QFileInfo(destination).isSymLink();
+    report.fail(folder ? FileReport::InTheWay : FileReport::CannotWrite, destination, reason);
     return false;
 }
 
@@ -69,6 +79,7 @@ bool putInPlace(const QString& partial, const QString& destination)
 struct CopyGuard {
     QSet<QString> ancestors;
     QString destination;
+    FileReport& report;
 };
 
 bool copyFolder(const QString& source, const QString& destination, CopyGuard& guard);
@@ -79,7 +90,7 @@ bool copyEntry(const QFileInfo& entry, const QString& destination, CopyGuard& gu
     if (entry.isDir())
         return copyFolder(entry.filePath(), target, guard);
     // FileCopy replaces an existing file only once the new copy is whole.
-    return Util::FileCopy(entry.filePath(), target);
+    return Util::FileCopy(entry.filePath(), target, &guard.report);
 }
 
 bool copyFolder(const QString& source, const QString& destination, CopyGuard& guard)
@@ -87,18 +98,21 @@ bool copyFolder(const QString& source, const QString& destination, CopyGuard& gu
     const QString canonical = QFileInfo(source).canonicalFilePath();
     if (guard.ancestors.contains(canonical) || canonical == guard.destination)
         return true;
-    if (!QDir(destination).exists() && !QDir().mkpath(destination))
+    if (!QDir(destination).exists() && !QDir().mkpath(destination)) {
+        guard.report.fail(FileReport::CannotCreateFolder, destination);
         return false;
+    }
+    if (!QDir(source).isReadable()) {
+        guard.report.fail(FileReport::CannotRead, source);
+        return false;
+    }
     guard.ancestors.insert(canonical);
+    // One entry that fails does not keep the others from being copied.
     bool ok = true;
     const QFileInfoList entries =
         QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo& entry : entries) {
-        if (!copyEntry(entry, destination, guard)) {
-            ok = false;
-            break;
-        }
-    }
+    for (const QFileInfo& entry : entries)
+        ok = copyEntry(entry, destination, guard) && ok;
     guard.ancestors.remove(canonical);
     return ok;
 }
@@ -169,51 +183,75 @@ bool Util::MakePrivateFolder(const QString& path)
     return QFileInfo(folder).isDir();
 }
 
-bool Util::FileCopy(const QString& source, const QString& destination)
+bool Util::FileCopy(const QString& source, const QString& destination, FileReport* report)
 {
+    FileReport own;
+    FileReport& outcome = report ? *report : own;
     if (samePath(source, destination))
         return true;
-    if (!QFileInfo(source).isFile())
+    if (!QFileInfo(source).isFile()) {
+        outcome.fail(FileReport::Missing, source);
         return false;
-    QDir().mkpath(QFileInfo(destination).absolutePath());
+    }
+    const QString folder = QFileInfo(destination).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        outcome.fail(FileReport::CannotCreateFolder, folder);
+        return false;
+    }
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly)) {
         WriteLog("Can not open file for read" + source);
+        outcome.fail(FileReport::CannotRead, source, input.errorString());
         return false;
     }
     const QString partial = partialName(destination);
     QFile output(partial);
     if (!output.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         WriteLog("Can not open file for write" + destination);
+        outcome.fail(FileReport::CannotWrite, destination, output.errorString());
         return false;
     }
-    bool ok = copyContent(input, output);
+    bool ok = copyContent(input, output, destination, outcome);
     // A copy keeps the time the user's file was last changed: images made
     // from staged copies show the originals' times.
     if (ok)
         output.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
     output.close();
-    ok = ok && output.error() == QFileDevice::NoError && putInPlace(partial, destination);
+    if (ok && output.error() != QFileDevice::NoError) {
+        outcome.fail(FileReport::CannotWrite, destination, output.errorString());
+        ok = false;
+    }
+    ok = ok && putInPlace(partial, destination, outcome);
     if (!ok)
         QFile::remove(partial);
     return ok;
 }
 
-bool Util::DirCopy(const QString& source, const QString& destination)
+bool Util::DirCopy(const QString& source, const QString& destination, FileReport* report)
 {
-    if (!QDir(destination).exists() && !QDir().mkpath(destination))
+    FileReport own;
+    FileReport& outcome = report ? *report : own;
+    if (!QFileInfo(source).isDir()) {
+        outcome.fail(FileReport::Missing, source);
         return false;
-    CopyGuard guard;
-    guard.destination = QFileInfo(destination).canonicalFilePath();
+    }
+    if (!QDir(destination).exists() && !QDir().mkpath(destination)) {
+        outcome.fail(FileReport::CannotCreateFolder, destination);
+        return false;
+    }
+    CopyGuard guard{{}, QFileInfo(destination).canonicalFilePath(), outcome};
     return copyFolder(source, destination, guard);
 }
 
-bool Util::DirCopy2(const QString& source, const QString& destination)
+bool Util::DirCopy2(const QString& source, const QString& destination, FileReport* report)
 {
     const QString target = destination + "/" + QFileInfo(QDir::cleanPath(source)).fileName();
-    if (!QDir().mkpath(target))
+    if (QFileInfo(source).isDir() && !QDir().mkpath(target)) {
+        if (report)
+            report->fail(QFileInfo(target).isFile() ? FileReport::InTheWay : FileReport::CannotCreateFolder, target);
         return false;
-    return DirCopy(source, target);
+    }
+    return DirCopy(source, target, report);
 }
 
 qint64 Util::DirSize(const QString& path)

@@ -478,6 +478,10 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows zeigt Namen mit höchstens %1 Zeichen; diese werden dort gekürzt: %2. Das Abbild trotzdem erstellen?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>Das ISO-Abbild wurde nicht erstellt: Die Sammlung konnte nicht vollständig kopiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid wurde beendet, ohne ihn zu schreiben</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>Der Export wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>Die ISO-Datei wurde nicht gespeichert: Eine Änderung konnte an den Dateien des Abbilds nicht vorgenommen werden.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Löschen Sie diesen Eintrag und fügen Sie ihn erneut hinzu, oder laden Sie das Abbild neu.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Geben Sie das Administratorpasswort ein:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>„%1“ ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>„%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Etwas mit dem Namen „%1“ ist schon vorhanden und wurde so belassen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>„%1“ konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>„%1“ konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>„%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Auch andere Einträge sind fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,10 @@ Enter the administrator password:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>The ISO image was not created: the collection could not be copied completely.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Enter the administrator password:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid ended without writing it</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>The export did not complete.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>The ISO file was not saved: a change could not be made in the image&apos;s files.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Delete that entry and add it again, or load the image again.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Enter the administrator password:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>&quot;%1&quot; is not there any more.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>&quot;%1&quot; could not be read.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>The folder &quot;%1&quot; could not be made.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Something named &quot;%1&quot; is already there and was left as it is.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>&quot;%1&quot; could not be removed.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>&quot;%1&quot; could not be renamed.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>&quot;%1&quot; could not be written.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Other entries failed as well.</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,10 @@ Introduzca la contraseña de administrador:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows muestra nombres de %1 caracteres como máximo; estos se acortarán allí: %2. ¿Crear la imagen de todos modos?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>No se creó la imagen ISO: la colección no se pudo copiar por completo.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Introduzca la contraseña de administrador:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid terminó sin escribirlo</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>La exportación no se completó.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>No se guardó el archivo ISO: no se pudo aplicar un cambio en los archivos de la imagen.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Elimine esa entrada y vuelva a añadirla, o vuelva a cargar la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Introduzca la contraseña de administrador:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>«%1» ya no existe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>No se pudo leer «%1».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Ya existe algo llamado «%1» y se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>No se pudo eliminar «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>No se pudo cambiar el nombre de «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>No se pudo escribir «%1».</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Otras entradas también fallaron.</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,10 @@ Saisissez le mot de passe administrateur :</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows affiche des noms d’au plus %1 caractères ; ceux-ci y seront raccourcis : %2. Créer l’image quand même ?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>L&apos;image ISO n&apos;a pas été créée : la collection n&apos;a pas pu être copiée entièrement.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Saisissez le mot de passe administrateur :</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid s&apos;est terminé sans l&apos;écrire</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>L&apos;exportation n&apos;est pas terminée.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>Le fichier ISO n&apos;a pas été enregistré : une modification n&apos;a pas pu être appliquée aux fichiers de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Supprimez cet élément et ajoutez-le à nouveau, ou rechargez l&apos;image.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Saisissez le mot de passe administrateur :</translation>
     <message>
         <source>Open Folder</source>
         <translation>Voir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>« %1 » n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>Impossible de lire « %1 ».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossible de créer le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Un élément nommé « %1 » existe déjà et a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>Impossible de supprimer « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>Impossible de renommer « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Impossible d&apos;écrire « %1 ».</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>D&apos;autres éléments ont également échoué.</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,10 @@ Inserisci la password di amministratore:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows mostra nomi di al massimo %1 caratteri; questi verranno accorciati: %2. Creare comunque l’immagine?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>L&apos;immagine ISO non è stata creata: non è stato possibile copiare completamente la raccolta.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Inserisci la password di amministratore:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid è terminato senza scriverlo</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>L&apos;esportazione non è stata completata.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>Il file ISO non è stato salvato: non è stato possibile applicare una modifica ai file dell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Elimina quell&apos;elemento e aggiungilo di nuovo, oppure carica di nuovo l&apos;immagine.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Inserisci la password di amministratore:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>&quot;%1&quot; non esiste più.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>Impossibile leggere &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossibile creare la cartella &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Esiste già un elemento chiamato &quot;%1&quot;, che è stato lasciato così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>Impossibile rimuovere &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>Impossibile rinominare &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Impossibile scrivere &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Anche altri elementi non sono riusciti.</translation>
     </message>
 </context>
 <context>

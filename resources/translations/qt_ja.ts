@@ -476,6 +476,10 @@ Enter the administrator password:</source>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows で表示される名前は最大 %1 文字です。次の名前はそこで短縮されます: %2。それでもイメージを作成しますか？</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>ISO イメージは作成されませんでした：コレクションを完全にコピーできませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -663,6 +667,18 @@ Enter the administrator password:</source>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid は書き込まずに終了しました</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>エクスポートは完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>ISO ファイルは保存されませんでした：イメージのファイルに変更を反映できませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>その項目を削除して追加し直すか、イメージを読み込み直してください。</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -783,6 +799,41 @@ Enter the administrator password:</source>
     <message>
         <source>Open Folder</source>
         <translation>フォルダを開く</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>「%1」はもうありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>「%1」を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>フォルダー「%1」を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>「%1」という名前の項目が既にあるため、そのままにしました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>「%1」を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>「%1」の名前を変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>「%1」を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>ほかの項目も失敗しました。</translation>
     </message>
 </context>
 <context>

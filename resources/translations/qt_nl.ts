@@ -478,6 +478,10 @@ Voer het beheerderswachtwoord in:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows toont namen van hoogstens %1 tekens; deze worden daar ingekort: %2. Het image toch maken?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>Het ISO-image is niet gemaakt: de verzameling kon niet volledig worden gekopieerd.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Voer het beheerderswachtwoord in:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid stopte zonder het te schrijven</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>De export is niet voltooid.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>Het ISO-bestand is niet opgeslagen: een wijziging kon niet in de bestanden van het image worden aangebracht.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Verwijder dat item en voeg het opnieuw toe, of laad het image opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Voer het beheerderswachtwoord in:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>&quot;%1&quot; bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>&quot;%1&quot; kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>De map &quot;%1&quot; kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Er bestaat al iets met de naam &quot;%1&quot;; dat is gelaten zoals het was.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>&quot;%1&quot; kon niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>&quot;%1&quot; kon niet worden hernoemd.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>&quot;%1&quot; kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Ook andere items zijn mislukt.</translation>
     </message>
 </context>
 <context>

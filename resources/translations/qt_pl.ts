@@ -480,6 +480,10 @@ Wprowadź hasło administratora:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows pokazuje nazwy o długości najwyżej %1 znaków; te zostaną tam skrócone: %2. Utworzyć obraz mimo to?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>Nie utworzono obrazu ISO: nie udało się w pełni skopiować kolekcji.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -667,6 +671,18 @@ Wprowadź hasło administratora:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid zakończył działanie bez zapisania go</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>Eksport nie został ukończony.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>Nie zapisano pliku ISO: nie udało się wprowadzić zmiany w plikach obrazu.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Usuń ten element i dodaj go ponownie albo wczytaj obraz jeszcze raz.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -787,6 +803,41 @@ Wprowadź hasło administratora:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Otwórz folder</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>„%1” już nie istnieje.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>Nie można odczytać „%1”.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Nie można utworzyć folderu „%1”.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Element o nazwie „%1” już istnieje i został pozostawiony bez zmian.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>Nie można usunąć „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>Nie można zmienić nazwy „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Nie można zapisać „%1”.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Inne elementy również się nie powiodły.</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,10 @@ Introduza a senha de administrador:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>O Windows mostra nomes de no máximo %1 caracteres; estes serão encurtados lá: %2. Criar a imagem mesmo assim?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>A imagem ISO não foi criada: não foi possível copiar a coleção por completo.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Introduza a senha de administrador:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>o isohybrid terminou sem gravá-lo</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>A exportação não foi concluída.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>O arquivo ISO não foi salvo: não foi possível aplicar uma alteração aos arquivos da imagem.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Exclua essa entrada e adicione-a novamente, ou carregue a imagem outra vez.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Introduza a senha de administrador:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>&quot;%1&quot; já não existe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>Não foi possível ler &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Não foi possível criar a pasta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Já existe algo chamado &quot;%1&quot;, que foi mantido como está.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>Não foi possível remover &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>Não foi possível mudar o nome de &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Não foi possível gravar &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Outras entradas também falharam.</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,10 @@ Enter the administrator password:</source>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows показывает имена длиной не более %1 символов; эти имена будут там сокращены: %2. Всё равно создать образ?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>Образ ISO не создан: не удалось полностью скопировать подборку.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -667,6 +671,18 @@ Enter the administrator password:</source>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid завершился, не записав её</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>Экспорт не завершён.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>Файл ISO не сохранён: не удалось внести изменение в файлы образа.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Удалите этот элемент и добавьте его снова или загрузите образ заново.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -787,6 +803,41 @@ Enter the administrator password:</source>
     <message>
         <source>Open Folder</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>«%1» больше не существует.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>Не удалось прочитать «%1».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Не удалось создать папку «%1».</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Объект с именем «%1» уже существует и оставлен без изменений.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>Не удалось удалить «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>Не удалось переименовать «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Не удалось записать «%1».</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Другие элементы тоже не удалось обработать.</translation>
     </message>
 </context>
 <context>

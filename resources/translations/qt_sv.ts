@@ -478,6 +478,10 @@ Ange administratörslösenordet:</translation>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows visar namn på högst %1 tecken; dessa kortas där: %2. Skapa avbilden ändå?</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>ISO-avbilden skapades inte: samlingen kunde inte kopieras helt.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -665,6 +669,18 @@ Ange administratörslösenordet:</translation>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid avslutades utan att skriva den</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>Exporten slutfördes inte.</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>ISO-filen sparades inte: en ändring kunde inte göras i avbildens filer.</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>Ta bort posten och lägg till den igen, eller läs in avbilden på nytt.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -785,6 +801,41 @@ Ange administratörslösenordet:</translation>
     <message>
         <source>Open Folder</source>
         <translation>Öppna mapp</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>&quot;%1&quot; finns inte längre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>&quot;%1&quot; kunde inte läsas.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Mappen &quot;%1&quot; kunde inte skapas.</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>Något med namnet &quot;%1&quot; finns redan och lämnades som det var.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>&quot;%1&quot; kunde inte tas bort.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>&quot;%1&quot; kunde inte byta namn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>&quot;%1&quot; kunde inte skrivas.</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>Även andra poster misslyckades.</translation>
     </message>
 </context>
 <context>

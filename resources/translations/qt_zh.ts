@@ -476,6 +476,10 @@ Enter the administrator password:</source>
         <source>Windows shows names of at most %1 characters; these will be shortened there: %2. Create the image anyway?</source>
         <translation>Windows 只显示最多 %1 个字符的名称；以下名称在那里会被截短：%2。仍要创建映像吗？</translation>
     </message>
+    <message>
+        <source>The ISO image was not created: the collection could not be copied completely.</source>
+        <translation>未创建 ISO 映像：无法完整复制所选内容。</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -663,6 +667,18 @@ Enter the administrator password:</source>
         <source>isohybrid ended without writing it</source>
         <translation>isohybrid 未写入便已结束</translation>
     </message>
+    <message>
+        <source>The export did not complete.</source>
+        <translation>导出未完成。</translation>
+    </message>
+    <message>
+        <source>The ISO file was not saved: a change could not be made in the image&apos;s files.</source>
+        <translation>未保存 ISO 文件：无法在映像的文件中完成某项更改。</translation>
+    </message>
+    <message>
+        <source>Delete that entry and add it again, or load the image again.</source>
+        <translation>请删除该项目后重新添加，或重新加载映像。</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -783,6 +799,41 @@ Enter the administrator password:</source>
     <message>
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>FileFailureText</name>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>“%1”已不存在。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>无法读取“%1”。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>无法创建文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>Something named &quot;%1&quot; is already there and was left as it is.</source>
+        <translation>名为“%1”的项目已存在，已保持原样。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be removed.</source>
+        <translation>无法删除“%1”。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be renamed.</source>
+        <translation>无法重命名“%1”。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>无法写入“%1”。</translation>
+    </message>
+    <message>
+        <source>Other entries failed as well.</source>
+        <translation>其他项目也失败了。</translation>
     </message>
 </context>
 <context>

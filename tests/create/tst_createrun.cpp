@@ -35,6 +35,8 @@ private slots:
     void stagingIsEmptiedAfterCreatingAndFilledForTheNext();
     void leavingThePageEmptiesItsStaging();
     void loopingLinksEndTheCollection();
+    void stagingThatFailsNamesThePathAndMakesNoImage_data();
+    void stagingThatFailsNamesThePathAndMakesNoImage();
 
 private:
     void collect(CPage3& page);
@@ -425,6 +427,38 @@ void TestCreateRun::loopingLinksEndTheCollection()
              QSet<QString>({"loop", "loop/x.txt", "loop/p", "loop/p/in-p.txt", "loop/p/to-q", "loop/p/to-q/in-q.txt",
                             "loop/q", "loop/q/in-q.txt", "loop/q/to-p", "loop/q/to-p/in-p.txt"}));
     QFile::remove(image);
+}
+
+void TestCreateRun::stagingThatFailsNamesThePathAndMakesNoImage_data()
+{
+    QTest::addColumn<bool>("inFolder");
+    QTest::newRow("unreadable file") << false;
+    QTest::newRow("unreadable file in a folder") << true;
+}
+
+void TestCreateRun::stagingThatFailsNamesThePathAndMakesNoImage()
+{
+    QFETCH(bool, inFolder);
+    const QString src = TestSupport::freshDir("run-failing-src");
+    TestSupport::writeFile(src + "/Folder/kept.txt", "kept");
+    const QString file = TestSupport::writeFile(src + "/single.txt", "single");
+    // Reading this process's memory file from offset 0 fails.
+    const QString failing = inFolder ? src + "/Folder/unreadable" : src + "/unreadable";
+    QVERIFY(QFile::link("/proc/self/mem", failing));
+    CPage3 page;
+    {
+        ModalAnswerer answerer({pickInFileDialog({file, inFolder ? file : failing}), pickInFileDialog({src + "/Folder"})});
+        page.OnAddFile();
+        page.form().list->clearSelection();
+        page.OnAddDir();
+        QVERIFY(answerer.allAnswered());
+    }
+    const QString image = m_Out + "/failed-staging.iso";
+    ModalAnswerer answerer({saveInFileDialog(image), ModalAnswerer::clickButton("btnok", "CommDialog")});
+    QVERIFY(create(page, answerer));
+    QVERIFY2(answerer.lastText().contains(failing), qPrintable(answerer.lastText()));
+    QVERIFY(!answerer.lastText().contains("successfully"));
+    QVERIFY(!QFileInfo::exists(image));
 }
 
 QUILLMERE_TEST_MAIN(TestCreateRun)

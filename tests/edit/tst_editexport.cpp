@@ -5,6 +5,8 @@
 #include "support/EditPageDriver.h"
 #include "support/ModalAnswerer.h"
 
+#include "services/CFileCopy.h"
+
 #include <QDirIterator>
 
 using namespace TestSupport;
@@ -108,6 +110,48 @@ private slots:
         QCOMPARE(readFile(target + "/added.txt"), QByteArray("changed after adding\n"));
         QCOMPARE(folderContent(target + "/folder"), folderContent(source + "/folder"));
         QCOMPARE(readFile(work + "added.txt"), QByteArray("as added\n"));
+    }
+
+    // A folder with content where the exported file would go stays as it
+    // is, and the page says so instead of announcing success.
+    void exportIntoAFolderInTheWayFails()
+    {
+        CPage4* page = m_Driver.openPage();
+        QVERIFY(m_Driver.load(page, m_Iso));
+        EditPageDriver::tick(page, "old.txt");
+        const QString target = freshDir("export-in-the-way");
+        writeFile(target + "/old.txt/mine.txt", "the user's\n");
+
+        const QStringList texts = exportTo(page, target);
+        QVERIFY(!texts.contains("Export Successfully !"));
+        QVERIFY2(texts.value(1).contains(target + "/old.txt"), qPrintable(texts.join(" | ")));
+        QCOMPARE(readFile(target + "/old.txt/mine.txt"), QByteArray("the user's\n"));
+    }
+
+    // Save after an add that could not be copied names the failed entry and
+    // writes no image; once the entry is deleted, Save goes ahead.
+    void saveAfterAFailedAddRefuses()
+    {
+        CPage4* page = m_Driver.openPage();
+        QVERIFY(m_Driver.load(page, m_Iso));
+        const QString source = freshDir("save-failed-add");
+        writeFile(source + "/pics/fine.txt", "fine\n");
+        // Reading this process's memory file from offset 0 fails.
+        QVERIFY(QFile::link("/proc/self/mem", source + "/pics/gone.png"));
+        m_Driver.add(page, {source + "/pics"});
+        QVERIFY(waitUntil([&] { return !page->fileCopy()->IsBusy(); }));
+
+        const QString output = freshDir("save-failed-add-out") + "/out.iso";
+        const QStringList texts = m_Driver.save(page, output);
+        QVERIFY2(texts.join(" ").contains(source + "/pics/gone.png"), qPrintable(texts.join(" | ")));
+        QVERIFY(!QFileInfo::exists(output));
+
+        EditPageDriver::tick(page, "pics");
+        page->OnDelete();
+        QVERIFY(EditPageDriver::rowOf(page, "pics") < 0);
+        QVERIFY(waitUntil([&] { return !page->fileCopy()->IsBusy(); }));
+        const QStringList again = m_Driver.save(page, output);
+        QVERIFY2(again.join(" ").contains("Save ISO file successfully!"), qPrintable(again.join(" | ").replace("\n", " ")));
     }
 
     void asksForATickedRowFirst()

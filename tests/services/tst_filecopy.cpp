@@ -18,6 +18,8 @@ private slots:
     void removeTaskWithdrawsOnlyAWaitingTask();
     void removeTaskNeverTouchesTheTaskInProgressNorTheNext();
     void leftBytesCountEverythingQueuedLessWhatIsWritten();
+    void twoCopiersCountTheirOwnBytes();
+    void failuresNameThePathUntilTakenOrRemoved();
     void stopWhileIdleEndsAtOnce();
     void stopDuringALongCopyEndsAfterThatCopy();
 
@@ -123,7 +125,7 @@ void TestFileCopy::removeTaskNeverTouchesTheTaskInProgressNorTheNext()
     CFileCopy copier;
     copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
     copier.AddTask(src + "/next.txt", dst + "/next.txt", CFileCopy::Copy);
-    QVERIFY(TestSupport::waitUntil([] { return Util::copyedsize > 0; }));
+    QVERIFY(TestSupport::waitUntil([&] { return copier.CopiedBytes() > 0; }));
     copier.RemoveTask(big); // the task in progress: out of reach
     QVERIFY(drained(copier));
     QCOMPARE(QFileInfo(dst + "/big.bin").size(), qint64(200 << 20));
@@ -142,8 +144,7 @@ void TestFileCopy::leftBytesCountEverythingQueuedLessWhatIsWritten()
     copier.AddTask(src + "/ten.txt", dst + "/ten.txt", CFileCopy::Copy);
     QVERIFY(drained(copier));
     QCOMPARE(copier.GetLeftTaskBytes(), qint64(-10)); // what the last task wrote
-    Util::copyedsize = 0;
-    QCOMPARE(copier.GetLeftTaskBytes(), qint64(0));
+    QCOMPARE(qint64(Util::copyedsize), qint64(0));    // counted by the copier alone
 
     const QString big = bigFile(src, 150 << 20);
     copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
@@ -152,12 +153,61 @@ void TestFileCopy::leftBytesCountEverythingQueuedLessWhatIsWritten()
     const qint64 queued = (150 << 20) + 5 + 10;
     const qint64 first = copier.GetLeftTaskBytes();
     QVERIFY(first > 0 && first <= queued);
-    QVERIFY(TestSupport::waitUntil([&] { return Util::copyedsize > 0 && copier.IsBusy(); }));
+    QVERIFY(TestSupport::waitUntil([&] { return copier.CopiedBytes() > 0 && copier.IsBusy(); }));
     const qint64 during = copier.GetLeftTaskBytes();
-    QVERIFY(during > 0 && during < queued);
+    QVERIFY2(during > 0 && during < queued, qPrintable(QString("%1 %2 %3").arg(first).arg(during).arg(queued)));
     QVERIFY(drained(copier));
     QVERIFY(copier.GetLeftTaskBytes() <= 0);
     QVERIFY(!QFileInfo::exists(src + "/ten.txt"));
+}
+
+void TestFileCopy::twoCopiersCountTheirOwnBytes()
+{
+    const QString src = TestSupport::freshDir("two-src");
+    const QString dst = TestSupport::freshDir("two-dst");
+    const QString big = bigFile(src, 200 << 20);
+    TestSupport::writeFile(src + "/ten.txt", "0123456789");
+    CFileCopy busy;
+    busy.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
+    QVERIFY(TestSupport::waitUntil([&] { return busy.CopiedBytes() > 0; }));
+    CFileCopy other;
+    other.AddTask(src + "/ten.txt", dst + "/ten.txt", CFileCopy::Copy);
+    QVERIFY(drained(other));
+    QCOMPARE(other.GetLeftTaskBytes(), qint64(-10));
+    QVERIFY(busy.IsBusy());
+    const qint64 left = busy.GetLeftTaskBytes();
+    QVERIFY(left > 0 && left < (200 << 20));
+    QVERIFY(drained(busy));
+    QCOMPARE(busy.GetLeftTaskBytes(), -qint64(200 << 20));
+}
+
+void TestFileCopy::failuresNameThePathUntilTakenOrRemoved()
+{
+    const QString src = TestSupport::freshDir("fail-src");
+    const QString dst = TestSupport::freshDir("fail-dst");
+    TestSupport::writeFile(src + "/F/ok.txt", "ok");
+    QVERIFY(QFile::link("/proc/self/mem", src + "/F/unreadable")); // fails to read from offset 0
+    CFileCopy copier;
+    copier.AddTask(src + "/missing.txt", dst + "/missing.txt", CFileCopy::Copy);
+    copier.AddTask(src + "/F", dst, CFileCopy::Copy);
+    copier.AddTask(dst + "/none", dst + "/other", CFileCopy::Rename);
+    copier.AddTask(dst + "/not there", QString(), CFileCopy::Delete); // nothing to remove: no failure
+    QVERIFY(drained(copier));
+    QCOMPARE(TestSupport::readFile(dst + "/F/ok.txt"), QByteArray("ok")); // the copy went on
+    const QList<CFileCopy::Failure> failures = copier.Failures();
+    QCOMPARE(failures.size(), 3);
+    QCOMPARE(failures[0].report.kind, FileReport::Missing);
+    QCOMPARE(failures[0].report.path, src + "/missing.txt");
+    QCOMPARE(failures[1].report.path, src + "/F/unreadable");
+    QCOMPARE(failures[1].target, dst + "/F");
+    QCOMPARE(failures[2].report.path, dst + "/none");
+
+    copier.AddTask(dst + "/F", QString(), CFileCopy::Delete); // what failed there is gone
+    QVERIFY(drained(copier));
+    QCOMPARE(copier.FailureCount(), 2);
+    QCOMPARE(copier.TakeFailures(1).first().report.path, dst + "/none");
+    QCOMPARE(copier.TakeFailures().first().target, dst + "/missing.txt");
+    QCOMPARE(copier.FailureCount(), 0);
 }
 
 void TestFileCopy::stopWhileIdleEndsAtOnce()
@@ -178,7 +228,7 @@ void TestFileCopy::stopDuringALongCopyEndsAfterThatCopy()
     CFileCopy copier;
     copier.AddTask(big, dst + "/big.bin", CFileCopy::Copy);
     copier.AddTask(src + "/after.txt", dst + "/after.txt", CFileCopy::Copy);
-    QVERIFY(TestSupport::waitUntil([] { return Util::copyedsize > 0; }));
+    QVERIFY(TestSupport::waitUntil([&] { return copier.CopiedBytes() > 0; }));
     copier.stop();
     QVERIFY(copier.wait(30000));
     QCOMPARE(QFileInfo(dst + "/big.bin").size(), qint64(200 << 20)); // finished, not cut off

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "services/FileReport.h"
 #include "services/Util.h"
 
 #include <QDir>
@@ -61,6 +62,8 @@ private slots:
     void replacesAnExistingDestination();
     void readErrorFailsAndKeepsTheOldDestination();
     void fullDiskFailsWithoutATruncatedCopy();
+    void failuresNameTheFirstPathAndWhy_data();
+    void failuresNameTheFirstPathAndWhy();
     void folderCopyReplacesFilesAndSkipsHidden();
     void folderCopyKeepsItsName();
     void folderCopySurvivesALinkCycle();
@@ -164,6 +167,47 @@ void TestUtilFiles::fullDiskFailsWithoutATruncatedCopy()
     }
     QVERIFY(!copied);
     QCOMPARE(entriesOf(dir + "/out2"), QStringList());
+}
+
+void TestUtilFiles::failuresNameTheFirstPathAndWhy_data()
+{
+    QTest::addColumn<QString>("entry");  // made in the source folder
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("failed"); // relative to the test's folder
+    QTest::newRow("unreadable") << "mem" << int(FileReport::CannotRead) << "src/b-link";
+    QTest::newRow("folder in the way") << "inway" << int(FileReport::InTheWay) << "dst/b-file";
+}
+
+// A folder copy goes on past a failing entry and reports it; the copy's
+// bytes go to the report's own counter.
+void TestUtilFiles::failuresNameTheFirstPathAndWhy()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, kind);
+    QFETCH(QString, failed);
+    const QString dir = freshDir("report-" + entry);
+    writeFile(dir + "/src/a.txt", "a");
+    writeFile(dir + "/src/c.txt", "c");
+    if (entry == "mem")
+        QVERIFY(QFile::link("/proc/self/mem", dir + "/src/b-link"));
+    else {
+        writeFile(dir + "/src/b-file", "new");
+        writeFile(dir + "/dst/b-file/mine.txt", "mine");
+    }
+    std::atomic<qint64> written{0};
+    FileReport report;
+    report.written = &written;
+    Util::copyedsize = 0;
+    QVERIFY(!Util::DirCopy(dir + "/src", dir + "/dst", &report));
+    QCOMPARE(int(report.kind), kind);
+    QCOMPARE(report.path, dir + "/" + failed);
+    QCOMPARE(report.failures, 1);
+    QCOMPARE(readFile(dir + "/dst/a.txt"), QByteArray("a"));
+    QCOMPARE(readFile(dir + "/dst/c.txt"), QByteArray("c"));
+    if (entry == "inway")
+        QCOMPARE(readFile(dir + "/dst/b-file/mine.txt"), QByteArray("mine"));
+    QVERIFY(written >= 2);
+    QCOMPARE(qint64(Util::copyedsize), qint64(0));
 }
 
 void TestUtilFiles::folderCopyReplacesFilesAndSkipsHidden()

@@ -9,6 +9,7 @@
 #include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/CRunCommandThread.h"
+#include "services/LeftoverRemoval.h"
 #include "services/Util.h"
 #include "widgets/CImageButton.h"
 #include "widgets/CProgressDialog.h"
@@ -363,12 +364,10 @@ void CPage2::OnExtractFinished()
     m_ExtractThread = nullptr;
 
     if (!ArchiveTool::extractionSucceeded(result, m_ExtractErrors)) {
-        // Keep whatever the tool wrote: it may be all the user gets.
-        const bool kept = !QDir(m_StagingDir).isEmpty();
-        if (!kept)
-            QDir().rmdir(m_StagingDir);
-        FinishExtraction(false, ExtractOutcome::ToolFailure(result, m_ExtractErrors, m_IsoPath,
-                                                            kept ? m_StagingDir : QString()));
+        // What the tool wrote may be empty or cut off: none of it is left
+        // in the destination. The staging folder is the run's own.
+        LeftoverRemoval::start(m_StagingDir);
+        FinishExtraction(false, ExtractOutcome::ToolFailure(result, m_ExtractErrors, m_IsoPath, QString()));
         return;
     }
     ExtractPlacer placer(m_StagingDir, m_CurrentPrefix, m_DestDir);
@@ -395,9 +394,10 @@ void CPage2::FinishExtraction(bool succeeded, const QString& failure)
 
 void CPage2::OnStopExtract()
 {
+    // The tool is ended and its staging folder removed without making the
+    // interface wait for either.
     if (m_ExtractThread) {
-        m_ExtractThread->terminate();
-        m_ExtractThread->release();
+        LeftoverRemoval::afterRun(m_ExtractThread, m_StagingDir);
         m_ExtractThread = nullptr;
     }
     m_ProgressDialog->hide();

@@ -64,15 +64,28 @@ void CRunCommandThread::start(QThread::Priority priority)
 void CRunCommandThread::terminate()
 {
     qCDebug(lcRunner) << "CRunCommandThread::terminate";
-    ++m_RunSerial;
-    dropUndelivered();
-    if (!isRunning())
+    if (!requestEnd())
         return;
-    m_TerminateRequested = true;
-    emit terminateprocess();
     // The worker asks the tool to end itself as well, so the request never
     // depends on the queued call being handled before the thread ends.
     wait();
+}
+
+void CRunCommandThread::terminateLater()
+{
+    qCDebug(lcRunner) << "CRunCommandThread::terminateLater";
+    requestEnd();
+}
+
+bool CRunCommandThread::requestEnd()
+{
+    ++m_RunSerial;
+    dropUndelivered();
+    if (!isRunning())
+        return false;
+    m_TerminateRequested = true;
+    emit terminateprocess();
+    return true;
 }
 
 void CRunCommandThread::waitFinished()

@@ -48,6 +48,9 @@ public:
     // sigfinished() follows, even from a run that had just ended;
     // waitFinished() returns; lines not yet delivered are dropped.
     virtual void terminate();
+    // As terminate(), but returns at once: the worker ends the tool (killing
+    // it after the grace) on its own; QThread::finished() tells when it has.
+    void terminateLater();
     // Returns when the run has ended, with every line and sigfinished()
     // delivered; processes the caller's events every 10 ms meanwhile.
     virtual void waitFinished();
@@ -78,6 +81,9 @@ private slots:
     void OnTerminateProcess();
 
 private:
+    // Drops what is not delivered and asks a running worker to end the
+    // tool; false when no worker runs.
+    bool requestEnd();
     void onThreadFinished();
     void startTool();
     bool waitForToolEnd();

@@ -113,6 +113,7 @@ private slots:
     void unreadableFilesEndTheBusyState();
     void toolErrorsAreNotReportedAsSuccess();
     void stopLeavesThePageUsable();
+    void failedExtractionLeavesNothingInTheDestination();
     void opensFromTheHomeWindow();
     void followsTheLanguage();
 
@@ -606,7 +607,8 @@ void TestPage2::stopLeavesThePageUsable()
     QVERIFY(load(iso));
     tick("big.bin");
     QSignalSpy ended(m_Page, &CPage2::extractionEnded);
-    ModalAnswerer answerer({typePath(TestSupport::freshDir("dest-stop"))});
+    const QString dest = TestSupport::freshDir("dest-stop");
+    ModalAnswerer answerer({typePath(dest)});
     m_Page->OnExtract();
     QVERIFY(m_Page->isExtracting());
     QVERIFY(!m_Page->isEnabled());
@@ -619,7 +621,33 @@ void TestPage2::stopLeavesThePageUsable()
     QVERIFY(!m_Page->progressDialog()->isVisible());
     QTest::qWait(300);
     QCOMPARE(ended.count(), 0);
+    // The staging folder goes once the tool has ended.
+    QVERIFY(TestSupport::waitUntil([&] { return QDir(dest).isEmpty(); }, 10000));
     QFile::remove(iso);
+}
+
+// A cut-off image: the tool writes empty and cut-off files before it fails.
+void TestPage2::failedExtractionLeavesNothingInTheDestination()
+{
+    const QString iso = TestSupport::freshDir("truncated") + "/cut.iso";
+    {
+        QFile whole("/usr/lib/ipxe/ipxe.iso");
+        if (!whole.open(QIODevice::ReadOnly))
+            QSKIP("ipxe not installed");
+        TestSupport::writeFile(iso, whole.read(300000));
+    }
+    QVERIFY(load(iso));
+    for (int row = 0; row < m_List->rowCount(); ++row)
+        m_List->item(row, 0)->setCheckState(Qt::Checked);
+    const QString dest = TestSupport::freshDir("dest-truncated");
+    TestSupport::writeFile(dest + "/mine.txt", "the user's");
+    bool succeeded = true;
+    QString message;
+    QVERIFY(extractTo(dest, &succeeded, &message));
+    QVERIFY(!succeeded);
+    QVERIFY(!message.contains("successfully"));
+    QVERIFY(TestSupport::waitUntil([&] { return QDir(dest).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) ==
+                                                QStringList{"mine.txt"}; }, 10000));
 }
 
 void TestPage2::opensFromTheHomeWindow()

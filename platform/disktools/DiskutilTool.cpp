@@ -18,6 +18,15 @@ namespace {
 
 const char kTool[] = "diskutil";
 
+// Takes a leading "force" off the words; true when it was there.
+bool takeForce(QStringList& words)
+{
+    const bool force = !words.isEmpty() && words.first() == "force";
+    if (force)
+        words.removeFirst();
+    return force;
+}
+
 int refuse(const QString& reason)
 {
     Console::error(kTool, reason);
@@ -118,9 +127,7 @@ int DiskutilTool::partitionDisk(const QStringList& arguments)
 int DiskutilTool::unmountDisk(const QStringList& arguments)
 {
     QStringList words = arguments;
-    const bool force = !words.isEmpty() && words.first() == "force";
-    if (force)
-        words.removeFirst();
+    const bool force = takeForce(words);
     if (words.size() != 1)
         return usage();
     QString refusal;
@@ -175,9 +182,7 @@ int DiskutilTool::mount(const QStringList& arguments)
 int DiskutilTool::unmount(const QStringList& arguments)
 {
     QStringList words = arguments;
-    const bool force = !words.isEmpty() && words.first() == "force";
-    if (force)
-        words.removeFirst();
+    const bool force = takeForce(words);
     if (words.size() != 1)
         return usage();
     QString refusal;

@@ -2,6 +2,7 @@
 
 #include "platform/disktools/AskpassChoice.h"
 #include "platform/disktools/Console.h"
+#include "platform/disktools/SystemTool.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,11 +10,8 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <cstring>
 #include <pwd.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -84,14 +82,8 @@ int Privileges::rerunAsAdministrator(const QString& tool, const QStringList& arg
         return 1;
     }
     qputenv("SUDO_ASKPASS", askpassProgram().toLocal8Bit());
-    QList<QByteArray> words{sudo.toLocal8Bit(), "--askpass", "--", (toolsFolder() + "/" + tool).toLocal8Bit()};
-    for (const QString& argument : arguments)
-        words << argument.toLocal8Bit();
-    std::vector<char*> argv;
-    for (QByteArray& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    Console::error(tool, "could not run sudo: " + QString::fromLocal8Bit(strerror(errno)));
+    const QString error =
+        SystemTool::replaceProcess(sudo, QStringList{"--askpass", "--", toolsFolder() + "/" + tool} + arguments);
+    Console::error(tool, "could not run sudo: " + error);
     return 1;
 }

@@ -6,13 +6,8 @@
 #include "platform/disktools/SystemState.h"
 #include "platform/disktools/SystemTool.h"
 
-#include <QByteArray>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-#include <vector>
 
 int SmallTools::drutil(const QStringList& arguments)
 {
@@ -39,14 +34,7 @@ int SmallTools::passOn(const QString& program, const QStringList& arguments)
         Console::error(program, "the system's " + program + " is not installed");
         return 127;
     }
-    QList<QByteArray> words{QFile::encodeName(path)};
-    for (const QString& argument : arguments)
-        words << argument.toLocal8Bit();
-    std::vector<char*> argv;
-    for (QByteArray& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    Console::error(program, "could not run " + path + ": " + QString::fromLocal8Bit(strerror(errno)));
+    const QString error = SystemTool::replaceProcess(path, arguments);
+    Console::error(program, "could not run " + path + ": " + error);
     return 126;
 }

@@ -1,7 +1,13 @@
 #include "platform/disktools/SystemTool.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -103,4 +109,17 @@ ToolRun SystemTool::follow(const QString& name, const QStringList& arguments,
     }
     deliver(true);
     return finished(process, run);
+}
+
+QString SystemTool::replaceProcess(const QString& programPath, const QStringList& arguments)
+{
+    QList<QByteArray> words{QFile::encodeName(programPath)};
+    for (const QString& argument : arguments)
+        words << argument.toLocal8Bit();
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    return QString::fromLocal8Bit(strerror(errno));
 }

@@ -32,4 +32,7 @@ public:
     // its line end; carriage returns also end a line) as it arrives.
     static ToolRun follow(const QString& name, const QStringList& arguments,
                           const std::function<void(const QString&)>& onLine);
+    // Replaces this process with the program at programPath (argument 0 is
+    // the path itself). Returns only when that failed, with errno's text.
+    static QString replaceProcess(const QString& programPath, const QStringList& arguments);
 };

@@ -132,9 +132,19 @@ int main(int argc, char** argv)
             raw = rawCopy(stick, iso);
             page = throughPage(window, stick, iso);
         }
+        if (page <= 0) {
+            // The watch missed the copy's progress text (a loaded machine
+            // can starve its timer): such a round says nothing.
+            std::printf("round %d: copy step not seen, round left out\n", round);
+            continue;
+        }
         pageTimes << page;
         rawTimes << raw;
         std::printf("round %d: copy step %.2f s, raw 7z x %.2f s, ratio %.3f\n", round, page, raw, page / raw);
+    }
+    if (pageTimes.isEmpty()) {
+        std::printf("no round was measured\n");
+        return 1;
     }
     std::printf("copy step of the USB burn: best %.2f s, median %.2f s\n", best(pageTimes), median(pageTimes));
     std::printf("raw 7z x into the volume:  best %.2f s, median %.2f s\n", best(rawTimes), median(rawTimes));

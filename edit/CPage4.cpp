@@ -467,9 +467,26 @@ bool CPage4::keepsChanges(AfterSave next)
 
 void CPage4::closeEvent(QCloseEvent* event)
 {
-    if (keepsChanges(AfterSave::Close)) {
+    if (m_CreateThread || keepsChanges(AfterSave::Close)) {
         event->ignore();
         return;
     }
+    releaseImage();
     ImageDialog::closeEvent(event);
+}
+
+// A page that is left is never shown again: its unpacked image goes now,
+// through the copier after the tasks already queued, not at the program's end.
+void CPage4::releaseImage()
+{
+    stopExtraction();
+    if (m_ListThread) {
+        m_ListThread->terminate();
+        m_ListThread->release();
+        m_ListThread = nullptr;
+    }
+    m_PendingOps.clear();
+    if (m_WorkFolder)
+        m_FileCopy->AddTask(m_WorkFolder->pathWithoutSlash(), QString(), CFileCopy::Delete);
+    m_WorkFolder.reset();
 }

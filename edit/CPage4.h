@@ -107,6 +107,7 @@ private:
     void startListing();
     void startExtraction();
     void stopExtraction();
+    void releaseImage();
     QString unpackingFailure(const RunResult& result) const;
     void dropBootPseudoFolder();
     QList<Item*> checkedEntries() const;

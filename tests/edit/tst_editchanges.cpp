@@ -7,6 +7,8 @@
 #include "widgets/CImageButton.h"
 #include "widgets/SCheckBoxHeaderView.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTableWidget>
 
 using namespace TestSupport;
@@ -100,10 +102,14 @@ private slots:
             QSKIP("isolinux not installed");
         CPage4* page = m_Driver.openPage();
         QVERIFY(m_Driver.load(page, m_Iso));
+        const QString unpacked = QDir(page->workFolder() + "..").absolutePath();
+        QVERIFY(QFileInfo(unpacked + "/image/old.txt").isFile());
         ModalAnswerer answerer({ModalAnswerer::clickButton("btncancel", "SaveChangesDialog")});
         click(page, "back");
         QVERIFY(!page->isVisible());
         QCOMPARE(answerer.answered(), 0);
+        // The page is left for good: its unpacked image does not wait for the program's end.
+        QVERIFY(waitUntil([&] { return !QFileInfo::exists(unpacked); }));
     }
 
     void saveWithNothingLoadedSaysSo()

@@ -80,8 +80,9 @@ double runnerListingMs(const QString& iso, CTree& tree, double* processEndMs)
     double completeMs = -1;
     auto* runner = new CRunCommandThread;
     runner->SetRunCmd(ArchiveTool::program(), ArchiveTool::listArgs(iso));
-    QObject::connect(runner, &CRunCommandThread::standoutputline, &loop, [&](const QString& line) {
-        if (reader.ReadLine(line))
+    runner->m_bRawOutput = true;
+    QObject::connect(runner, &CRunCommandThread::standoutputbytes, &loop, [&](const QByteArray& bytes) {
+        if (reader.ReadOutput(bytes))
             completeMs = timer.nsecsElapsed() / 1e6;
     });
     QObject::connect(runner, &CRunCommandThread::sigfinished, &loop, [&] {
@@ -104,14 +105,13 @@ double readerOnlyMs(const QString& iso)
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(ArchiveTool::program(), ArchiveTool::listArgs(iso));
     process.waitForFinished(-1);
-    const QStringList lines = QString::fromLocal8Bit(process.readAll()).split('\n');
+    const QByteArray output = process.readAll();
     CTree tree;
     ListingReader reader(tree);
     QElapsedTimer timer;
     timer.start();
     reader.Start(iso);
-    for (const QString& line : lines)
-        reader.ReadLine(line);
+    reader.ReadOutput(output);
     return timer.nsecsElapsed() / 1e6;
 }
 

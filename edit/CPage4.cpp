@@ -147,7 +147,9 @@ void CPage4::startListing()
     m_List->setRowCount(0);
     m_Listing.Start(m_IsoPath);
     m_ListThread = new CRunCommandThread(nullptr);
-    connect(m_ListThread, &CRunCommandThread::standoutputline, this, &CPage4::OnLineOutput);
+    // The reader takes the output's bytes, to decode whole lines.
+    m_ListThread->m_bRawOutput = true;
+    connect(m_ListThread, &CRunCommandThread::standoutputbytes, this, &CPage4::OnListingOutput);
     connect(m_ListThread, &CRunCommandThread::sigfinished, this, &CPage4::OnListingEnded);
     m_ListThread->SetRunCmd(ArchiveTool::program(), ArchiveTool::listArgsUtf8(m_IsoPath));
     m_ListThread->start();
@@ -181,9 +183,17 @@ void CPage4::OnLineOutput(QString line)
         OnUnzipFinished();
 }
 
+void CPage4::OnListingOutput(const QByteArray& bytes)
+{
+    if (sender() != m_ListThread)
+        return;
+    if (m_Listing.ReadOutput(bytes))
+        OnUnzipFinished();
+}
+
 void CPage4::OnListingEnded()
 {
-    if (sender() != m_ListThread || m_Listing.IsComplete())
+    if (sender() != m_ListThread || m_Listing.IsComplete() || m_Listing.EndOfOutput())
         return;
     // The tool ended before its table was complete: nothing can be edited.
     const QStringList errors = m_Listing.ToolErrors();
@@ -409,6 +419,15 @@ void CPage4::OnExtractFinished()
     m_ExtractFailed = !ArchiveTool::extractionSucceeded(result, m_ExtractErrors);
     if (m_Boot.hasCatalog())
         m_FileCopy->AddTask(workFolder() + kBootPseudoFolder, QString(), CFileCopy::Delete);
+    if (!m_ExtractFailed) {
+        QSet<QString> renamedTo;
+        for (const FileOp& op : qAsConst(m_PendingOps)) {
+            if (op.type == CFileCopy::Rename)
+                renamedTo.insert(op.destination);
+        }
+        markEntriesMissingOnDisk(&m_Tree.m_Root, renamedTo);
+        RefreshTable();
+    }
     for (const FileOp& op : m_PendingOps)
         m_FileCopy->AddTask(op.source, op.destination, op.type);
     m_PendingOps.clear();
@@ -419,6 +438,22 @@ void CPage4::OnExtractFinished()
         Util::ShowError(tr("The image could not be unpacked completely (%1). Saving it now would leave "
                            "files out; please load the image again or check the free disk space.")
                             .arg(unpackingFailure(result)));
+}
+
+// The archive tool lists a line feed in a name as "_" but unpacks it as
+// it is: such an entry's listed path names no file. Entries renamed while
+// the unpacking ran are found at their new paths only later.
+void CPage4::markEntriesMissingOnDisk(Item* folder, const QSet<QString>& renamedTo)
+{
+    for (Item* entry : folder->m_Children) {
+        if (!entry->m_SrcPath.isEmpty() || renamedTo.contains(workFolder() + entry->m_Path))
+            continue;
+        const QFileInfo onDisk(workFolder() + entry->m_Path);
+        if (entry->GetName().contains('_') && !onDisk.exists() && !onDisk.isSymLink())
+            entry->m_Unhandled = true;
+        else if (entry->m_IsDir)
+            markEntriesMissingOnDisk(entry, renamedTo);
+    }
 }
 
 QString CPage4::unpackingFailure(const RunResult& result) const

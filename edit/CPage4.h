@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSet>
+
 #include "edit/BootLayout.h"
 #include "edit/FileOp.h"
 #include "edit/HybridPlan.h"
@@ -76,6 +78,7 @@ public slots:
     void OnSearch();
     virtual void OnUnzipFinished();
     virtual void OnLineOutput(QString line);
+    void OnListingOutput(const QByteArray& bytes);
     virtual void OnExtractOutput(QString line);
     virtual void OnExtractFinished();
     void OnCreateOutput(QString line);
@@ -114,6 +117,8 @@ private:
     Item* entryOfRow(int row) const;
     QTreeWidgetItem* treeItemOf(Item* item) const;
     bool refuseOutsidePath(const Item* entry);
+    bool refuseUnhandled(const Item* entry);
+    void markEntriesMissingOnDisk(Item* folder, const QSet<QString>& renamedTo);
     static bool takesFromImage(const QList<Item*>& entries);
     void appendAddedRow(const Item& entry);
     bool waitForExtraction();

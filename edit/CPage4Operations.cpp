@@ -8,6 +8,7 @@
 #include "services/CFileCopy.h"
 #include "services/Util.h"
 #include "widgets/CInputDialog.h"
+#include "widgets/FolderView.h"
 #include "widgets/CProgressDialog.h"
 #include "widgets/FileFailureText.h"
 
@@ -37,12 +38,37 @@ Item entryFor(const QString& path, const QString& imagePath)
 
 bool CPage4::refuseOutsidePath(const Item* entry)
 {
+    if (refuseUnhandled(entry))
+        return true;
     if (WorkPath::staysInside(entry->m_Path))
         return false;
     Util::ShowError(tr("The entry \"%1\" has a path that leads out of the image's folder, so it cannot be "
                        "changed or copied. Please load the image again or choose other entries.")
                         .arg(entry->m_Path));
     return true;
+}
+
+// An entry of the image whose name on screen is not its name on disk
+// cannot be acted on: the change would reach no file, or another one.
+// Before the image is unpacked, a "_" may stand for a line feed (the
+// archive tool lists one so), which only the unpacked files tell.
+bool CPage4::refuseUnhandled(const Item* entry)
+{
+    if (!entry->m_SrcPath.isEmpty())
+        return false;
+    if (!entry->CanBeHandled()) {
+        Util::ShowError(tr("The name of \"%1\" in the image is not a name this computer can give a file, "
+                           "so this entry cannot be changed or copied; the saved image keeps it as it is.")
+                            .arg(FolderView::ShownName(*entry)));
+        return true;
+    }
+    if (isExtracting() && entry->m_Path.contains('_')) {
+        Util::ShowError(tr("\"%1\" can be changed once the image has been unpacked. Please wait until "
+                           "the unpacking has ended, then try again.")
+                            .arg(entry->GetName()));
+        return true;
+    }
+    return false;
 }
 
 void CPage4::appendAddedRow(const Item& entry)

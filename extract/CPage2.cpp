@@ -119,7 +119,9 @@ void CPage2::StartListing(const QString& isoPath)
 {
     auto* runner = new CRunCommandThread;
     runner->SetRunCmd(ArchiveTool::program(), ArchiveTool::listArgs(isoPath));
-    connect(runner, &CRunCommandThread::standoutputline, this, &CPage2::OnLineOutput);
+    // The reader takes the output's bytes, to decode whole lines.
+    runner->m_bRawOutput = true;
+    connect(runner, &CRunCommandThread::standoutputbytes, this, &CPage2::OnListingOutput);
     connect(runner, &CRunCommandThread::sigfinished, this, &CPage2::OnListingProcessEnded);
     m_ListThread = runner;
     SetListingBusy(true);
@@ -158,6 +160,16 @@ void CPage2::OnLineOutput(QString line)
         OnUnzipFinished();
 }
 
+void CPage2::OnListingOutput(const QByteArray& bytes)
+{
+    if (sender() && sender() != m_ListThread)
+        return;
+    const bool completed = m_Listing.ReadOutput(bytes);
+    m_bInListing = m_Listing.InListing();
+    if (completed)
+        OnUnzipFinished();
+}
+
 // The runner is released only here, once its process and thread have
 // ended; lines after the table (the summary) may still be on their way
 // when the listing completes.
@@ -171,6 +183,8 @@ void CPage2::OnListingProcessEnded()
     if (runner != m_ListThread)
         return;
     m_ListThread = nullptr;
+    if (m_Listing.EndOfOutput())
+        OnUnzipFinished();
     const bool complete = m_Listing.IsComplete();
     if (!complete) {
         m_bInListing = false;
@@ -288,7 +302,8 @@ void CPage2::OnExtract()
     const QString destination = Util::GetDirDialog(this);
     if (destination.isEmpty())
         return;
-    StartExtraction(QDir::cleanPath(destination));
+    if (!StartExtraction(QDir::cleanPath(destination)))
+        emit extractionEnded(false);
 }
 
 // The tool extracts into a fresh folder inside the destination, in the
@@ -299,9 +314,33 @@ void CPage2::OnExtract()
 // entries deeper in the image) never reach the destination.
 bool CPage2::StartExtraction(const QString& destination)
 {
-    QTreeWidgetItem* currentRow =
-        ui->tree->topLevelItemCount() ? FolderView::FindRow(ui->tree->topLevelItem(0), m_CurrentItem) : nullptr;
-    const QString prefix = FolderView::PrefixOf(currentRow);
+    const QString prefix =
+        !m_CurrentItem || m_CurrentItem->m_Path.isEmpty() ? QString() : m_CurrentItem->m_Path + "/";
+    ExtractArguments arguments(m_IsoPath, prefix);
+    m_Refused.clear();
+    for (int row : FolderView::CheckedRows(ui->list)) {
+        const Item* entry = m_CurrentItem ? m_CurrentItem->m_Children.value(row) : nullptr;
+        if (!entry)
+            continue;
+        if (entry->CanBeHandled() && ArchiveTool::canListLiterally(entry->m_Path)) {
+            arguments.AddName(entry->GetName());
+            excludeStrayEntries(*entry, arguments);
+        } else {
+            m_Refused << entry->m_Path;
+        }
+    }
+    if (arguments.Names().isEmpty()) {
+        Util::ShowError(ExtractOutcome::Refused(m_Refused));
+        return false;
+    }
+    // The list of entries lies in the program's own folder, never in the
+    // destination.
+    m_ListFile.reset(new QTemporaryFile(Util::GetTempDir() + "/extract-XXXXXX.list"));
+    m_ExcludeFile.reset(arguments.Excluded().isEmpty() ? nullptr
+                                                       : new QTemporaryFile(Util::GetTempDir() + "/extract-XXXXXX.list"));
+    if (!writeListFile(m_ListFile.get(), arguments.ListFileText())
+        || (m_ExcludeFile && !writeListFile(m_ExcludeFile.get(), arguments.ExcludeFileText())))
+        return false;
     QTemporaryDir staging(destination + "/quillmere-extract-XXXXXX");
     if (!staging.isValid()) {
         Util::ShowError(tr("Nothing can be extracted into %1: a folder cannot be made there (%2). Choose a "
@@ -314,10 +353,6 @@ bool CPage2::StartExtraction(const QString& destination)
     m_CurrentPrefix = prefix;
     m_StagingDir = staging.path();
     m_ExtractErrors.clear();
-
-    ExtractArguments arguments(m_IsoPath, m_StagingDir, prefix);
-    for (int row : FolderView::CheckedRows(ui->list))
-        arguments.AddName(ui->list->item(row, 0)->text());
     m_SelectedNames = arguments.Names();
 
     if (m_ExtractThread) {
@@ -328,7 +363,10 @@ bool CPage2::StartExtraction(const QString& destination)
     m_ExtractThread = new CRunCommandThread;
     connect(m_ExtractThread, &CRunCommandThread::sigfinished, this, &CPage2::OnExtractFinished);
     connect(m_ExtractThread, &CRunCommandThread::standoutputline, this, &CPage2::OnExtractOutput);
-    m_ExtractThread->SetRunCmd(ArchiveTool::program(), arguments.Arguments());
+    m_ExtractThread->SetRunCmd(ArchiveTool::program(),
+                               arguments.Arguments(m_ListFile->fileName(),
+                                                   m_ExcludeFile ? m_ExcludeFile->fileName() : QString()));
+    m_ExtractThread->SetWorkingDirectory(m_StagingDir);
 
     setEnabled(false);
     m_ProgressDialog->SetText(tr("Extracting files..."));
@@ -337,6 +375,32 @@ bool CPage2::StartExtraction(const QString& destination)
     m_ProgressDialog->show();
     m_ExtractThread->start(QThread::InheritPriority);
     return true;
+}
+
+// Entries below a ticked folder whose names would not stay where the
+// listing puts them ("..", "", a name holding "/") are left out of the run
+// and named to the user with the refused ones.
+void CPage2::excludeStrayEntries(const Item& folder, ExtractArguments& arguments)
+{
+    for (const Item* child : folder.m_Children) {
+        if (!Item::IsPlainName(child->GetName())) {
+            m_Refused << child->m_Path;
+            if (ArchiveTool::canListLiterally(child->m_Path))
+                arguments.AddExcluded(child->m_Path);
+        } else if (child->m_IsDir) {
+            excludeStrayEntries(*child, arguments);
+        }
+    }
+}
+
+bool CPage2::writeListFile(QTemporaryFile* file, const QByteArray& text)
+{
+    if (file->open() && file->write(text) == text.size() && file->flush())
+        return true;
+    Util::ShowError(tr("The list of entries to extract cannot be written to %1 (%2), so nothing was "
+                       "extracted.")
+                        .arg(QDir::toNativeSeparators(file->fileName()), file->errorString()));
+    return false;
 }
 
 void CPage2::OnExtractOutput(QString line)
@@ -362,6 +426,8 @@ void CPage2::OnExtractFinished()
     const RunResult result = m_ExtractThread->result();
     m_ExtractThread->release();
     m_ExtractThread = nullptr;
+    m_ListFile.reset();
+    m_ExcludeFile.reset();
 
     if (!ArchiveTool::extractionSucceeded(result, m_ExtractErrors)) {
         // What the tool wrote may be empty or cut off: none of it is left
@@ -373,9 +439,12 @@ void CPage2::OnExtractFinished()
     ExtractPlacer placer(m_StagingDir, m_CurrentPrefix, m_DestDir);
     const bool placed = placer.Place(m_SelectedNames);
     const bool removed = placer.RemoveStaging();
-    FinishExtraction(placed, placed ? QString()
-                                    : ExtractOutcome::PlacementFailure(placer, m_DestDir,
-                                                                       removed ? QString() : m_StagingDir));
+    QStringList failure;
+    if (!m_Refused.isEmpty())
+        failure << ExtractOutcome::Refused(m_Refused);
+    if (!placed)
+        failure << ExtractOutcome::PlacementFailure(placer, m_DestDir, removed ? QString() : m_StagingDir);
+    FinishExtraction(failure.isEmpty(), failure.join("\n"));
 }
 
 void CPage2::FinishExtraction(bool succeeded, const QString& failure)

@@ -7,8 +7,11 @@
 #include "widgets/ImageDialog.h"
 
 #include <QStringList>
+#include <QTemporaryFile>
+#include <memory>
 
 class CProgressDialog;
+class ExtractArguments;
 class CRunCommandThread;
 class ExtractPageForm;
 class QMenu;
@@ -75,6 +78,7 @@ protected:
     void changeEvent(QEvent* qe) override;
 
 private slots:
+    void OnListingOutput(const QByteArray& bytes);
     void OnListingProcessEnded();
 
 private:
@@ -83,6 +87,8 @@ private:
     void ClearViews();
     bool StartExtraction(const QString& destination);
     void FinishExtraction(bool succeeded, const QString& failure);
+    void excludeStrayEntries(const Item& folder, ExtractArguments& arguments);
+    static bool writeListFile(QTemporaryFile* file, const QByteArray& text);
 
     ExtractPageForm* ui = nullptr;
     Item* m_CurrentItem = nullptr;
@@ -92,6 +98,11 @@ private:
     QStringList m_SelectedNames;
     QString m_StagingDir;
     QStringList m_ExtractErrors;
+    // Ticked entries left out of the run (Item::CanBeHandled).
+    QStringList m_Refused;
+    // The entries named to the tool, for the run's length.
+    std::unique_ptr<QTemporaryFile> m_ListFile;
+    std::unique_ptr<QTemporaryFile> m_ExcludeFile;
     CProgressDialog* m_ProgressDialog = nullptr;
     CRunCommandThread* m_ExtractThread = nullptr;
     CRunCommandThread* m_ListThread = nullptr;

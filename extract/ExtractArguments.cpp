@@ -2,32 +2,38 @@
 
 #include "services/ArchiveTool.h"
 
-ExtractArguments::ExtractArguments(const QString& isoPath, const QString& outputFolder, const QString& prefix)
-    : m_IsoPath(isoPath), m_OutputFolder(outputFolder), m_Prefix(prefix)
+ExtractArguments::ExtractArguments(const QString& isoPath, const QString& prefix)
+    : m_IsoPath(isoPath), m_Prefix(prefix)
 {
 }
 
 void ExtractArguments::AddName(const QString& name)
 {
-    if (!m_Names.contains(name))
-        m_Names << name;
+    if (m_Seen.contains(name))
+        return;
+    m_Seen.insert(name);
+    m_Names << name;
 }
 
-bool ExtractArguments::NeedsEndOfSwitches(const QString& argument)
+QStringList ExtractArguments::Paths() const
 {
-    return argument.startsWith('-') || argument.startsWith('@');
+    QStringList paths;
+    for (const QString& name : m_Names)
+        paths << m_Prefix + name;
+    return paths;
 }
 
-QStringList ExtractArguments::Arguments() const
+QByteArray ExtractArguments::ListFileText() const
 {
-    QStringList entries;
-    bool endSwitches = false;
-    for (const QString& name : m_Names) {
-        entries << m_Prefix + name;
-        endSwitches = endSwitches || NeedsEndOfSwitches(entries.last());
-    }
-    if (!endSwitches)
-        return ArchiveTool::extractArgs(m_IsoPath, m_OutputFolder, entries);
-    QStringList arguments = ArchiveTool::extractArgs(m_IsoPath, m_OutputFolder, {});
-    return arguments << "--" << entries;
+    return ArchiveTool::listFileText(Paths());
+}
+
+QByteArray ExtractArguments::ExcludeFileText() const
+{
+    return ArchiveTool::listFileText(m_Excluded);
+}
+
+QStringList ExtractArguments::Arguments(const QString& listFile, const QString& excludeFile) const
+{
+    return ArchiveTool::extractArgs(m_IsoPath, listFile, excludeFile);
 }

@@ -40,9 +40,27 @@ QString ExtractOutcome::ToolFailure(const RunResult& run, const QStringList& too
     return text;
 }
 
+QString ExtractOutcome::Refused(const QStringList& paths)
+{
+    QStringList shown;
+    for (QString path : paths) {
+        for (QChar& c : path) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                c = QChar(QChar::ReplacementCharacter);
+        }
+        shown << "\"" + path + "\"";
+    }
+    return tr("These entries were not extracted, because their names in the image cannot be names of files "
+              "in the destination folder (such as \"..\", a name holding \"/\" or a name that is not "
+              "readable text): %1.")
+        .arg(shown.join(", "));
+}
+
 QString ExtractOutcome::PlacementFailure(const ExtractPlacer& placer, const QString& destDir, const QString& keptIn)
 {
     QStringList parts;
+    if (!placer.Refused().isEmpty())
+        parts << Refused(placer.Refused());
     if (!placer.Missing().isEmpty()) {
         parts << tr("The archive tool did not extract: %1.").arg(placer.Missing().join(", "));
     }

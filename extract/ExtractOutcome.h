@@ -19,6 +19,9 @@ public:
     // nothing was kept.
     static QString ToolFailure(const RunResult& run, const QStringList& toolErrors, const QString& isoPath,
                                const QString& keptIn);
+    // Names the entries that were left out because their names could lead
+    // outside the destination or are not the files' names on disk.
+    static QString Refused(const QStringList& paths);
     // Empty when every entry was placed.
     static QString PlacementFailure(const ExtractPlacer& placer, const QString& destDir, const QString& keptIn);
 };

@@ -1,11 +1,13 @@
 #include "extract/ExtractPlacer.h"
 
+#include "model/Item.h"
 #include "services/Util.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -32,9 +34,19 @@ ExtractPlacer::ExtractPlacer(const QString& stagingDir, const QString& prefix, c
         m_Prefix += '/';
 }
 
+// Every component of the prefix and each name must be a plain name, so
+// that neither the source nor the target can lie outside its folder.
 bool ExtractPlacer::Place(const QStringList& names)
 {
+    QStringList folders = m_Prefix.split('/');
+    folders.removeLast(); // after the prefix's trailing "/"
+    const bool plainPrefix =
+        std::all_of(folders.cbegin(), folders.cend(), [](const QString& folder) { return Item::IsPlainName(folder); });
     for (const QString& name : names) {
+        if (!plainPrefix || !Item::IsPlainName(name)) {
+            m_Refused << m_Prefix + name;
+            continue;
+        }
         const QString source = m_StagingDir + "/" + m_Prefix + name;
         if (kindOf(source) == Kind::None) {
             m_Missing << name;
@@ -42,7 +54,7 @@ bool ExtractPlacer::Place(const QStringList& names)
         }
         place(source, m_DestDir + "/" + name, name);
     }
-    return m_Missing.isEmpty() && m_NotPlaced.isEmpty();
+    return m_Missing.isEmpty() && m_NotPlaced.isEmpty() && m_Refused.isEmpty();
 }
 
 void ExtractPlacer::place(const QString& source, const QString& target, const QString& shownPath)

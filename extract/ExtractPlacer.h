@@ -20,6 +20,9 @@ public:
     bool Place(const QStringList& names);
     // Names that the tool did not extract.
     QStringList Missing() const { return m_Missing; }
+    // Paths inside the image that were not placed because a name in them
+    // cannot be a name on disk ("", ".", "..", a name holding "/").
+    QStringList Refused() const { return m_Refused; }
     // Paths below the destination that could not be placed; their
     // extracted copies are still in the staging folder.
     QStringList NotPlaced() const { return m_NotPlaced; }
@@ -38,4 +41,5 @@ private:
     QString m_DestDir;
     QStringList m_Missing;
     QStringList m_NotPlaced;
+    QStringList m_Refused;
 };

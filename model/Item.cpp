@@ -44,6 +44,23 @@ void Item::copyTexts(const Item& other)
     m_IsDir = other.m_IsDir;
     m_Size = other.m_Size;
     m_Time = other.m_Time;
+    m_Unhandled = other.m_Unhandled;
+}
+
+bool Item::IsPlainName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !name.contains('/')
+        && !name.contains(QChar(0));
+}
+
+// The root (the item without a parent) stands for the tree itself.
+bool Item::CanBeHandled() const
+{
+    for (const Item* item = this; item && item->m_Parent; item = item->m_Parent) {
+        if (item->m_Unhandled || !IsPlainName(item->GetName()))
+            return false;
+    }
+    return true;
 }
 
 QString Item::GetName() const

@@ -24,6 +24,15 @@ public:
     // Replaces the last component of m_Path; descendants keep their paths.
     void Rename(QString newName);
 
+    // Whether the program may act on the entry: false when its name or a
+    // folder's name above it cannot be a file's name on disk ("", ".",
+    // "..", as a listing may hold "../x" or "/tmp/x"), or when the listing
+    // reader marked it (m_Unhandled). Such entries are shown, but never
+    // extracted, renamed or deleted.
+    bool CanBeHandled() const;
+    // Whether name can be one component of a path on disk.
+    static bool IsPlainName(const QString& name);
+
     // The folder that holds this item, or null outside a tree.
     Item* Parent() const { return m_Parent; }
 
@@ -37,6 +46,9 @@ public:
     bool m_IsDir = true;
     QString m_Size;
     QString m_Time;
+    // Set by the listing reader when the name on screen would not be the
+    // entry's name on disk (bytes that are not text, a carriage return).
+    bool m_Unhandled = false;
     ItemList m_Children;
 
 private:

@@ -9,14 +9,17 @@ const int kSizeLength = 12;
 const int kPathStart = 53;
 } // namespace
 
+// A row begins with its date or with blanks, so a name of hyphens (column
+// 53 on) never makes a row a separator.
 bool ListingParser::IsSeparator(const QString& line)
 {
-    return line.contains(QLatin1String("-------------------"));
+    return line.startsWith(QLatin1String("------------------- -----"));
 }
 
+// A carriage return belongs to the name: the tool ends its lines with a
+// line feed alone.
 Item ListingParser::ParseRow(QString line)
 {
-    line.remove('\r');
     line.remove('\n');
     Item item;
     if (line.length() >= kTimeLength)

@@ -10,7 +10,8 @@
 class ListingParser
 {
 public:
-    // True for a line holding the table's frame: a run of 19 hyphens.
+    // True for the table's frame: 19 hyphens from column 0, a blank and the
+    // attribute column's hyphens.
     static bool IsSeparator(const QString& line);
     // The row's fields as an Item; its m_Path is empty when the line is too
     // short to hold a path (such a row adds nothing).

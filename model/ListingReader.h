@@ -2,20 +2,23 @@
 
 #include "model/CTree.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// Feeds the lines of one "7z l" run into a CTree: the rows between the two
+// Feeds the output of one "7z l" run into a CTree: the rows between the two
 // separator lines become items; the second separator completes the
 // listing. Lines after completion are not rows. The tool's own error lines
 // outside the table are kept, so that a listing that never completes can
 // say why.
 //
-// The runner delivers what it has read so far, so a line that the tool's
-// output buffer cut in two arrives as two pieces. A piece that cannot begin
-// a row or a separator continues the row before it, and the rest of a cut
-// separator is not a separator of its own; a row is added once the next
-// line shows that it is whole.
+// The output is taken as the bytes the tool wrote, cut anywhere
+// (ReadOutput): a line is read once its line feed has arrived and is then
+// decoded whole, so that a character cut by a read keeps its bytes, and a
+// carriage return inside a name stays in it. A row whose name holds bytes
+// that are no text in the system's encoding, or a carriage return, is
+// marked (Item::m_Unhandled): its name on screen would not be its name on
+// disk.
 class ListingReader
 {
 public:
@@ -24,7 +27,13 @@ public:
     // Resets the state for a new listing, empties the tree and names it
     // after the image's file name.
     void Start(const QString& imagePath);
-    // Consumes one line; true when this line completed the listing.
+    // Consumes output bytes; true when a line among them completed the
+    // listing.
+    bool ReadOutput(const QByteArray& bytes);
+    // Reads what followed the last line feed, once the output has ended.
+    bool EndOfOutput();
+    // Consumes one whole line, without its line feed; true when this line
+    // completed the listing.
     bool ReadLine(const QString& line);
 
     bool InListing() const { return m_InListing; }
@@ -32,19 +41,10 @@ public:
     int RowCount() const { return m_Rows; }
     QStringList ToolErrors() const { return m_ToolErrors; }
 
-    // Whether a piece can be the beginning of a table row (the date and
-    // time or 19 blanks, a blank, five attribute letters, a blank).
-    static bool CanBeginRow(const QString& piece);
-    // For the rest of a row with a blank date column whose leading blanks
-    // were lost: how many blanks put its attributes back at column 20;
-    // -1 for any other piece.
-    static int MissingBlanks(const QString& piece);
-
 private:
-    bool continuesSeparator(const QString& piece, bool* completed);
+    bool readBytesLine(const QByteArray& line);
+    bool readTextLine(const QString& line, bool readable);
     bool separatorSeen();
-    void readRowPiece(const QString& piece);
-    void addPendingRow();
     void keepToolError(const QString& line);
 
     CTree& m_Tree;
@@ -52,8 +52,6 @@ private:
     bool m_Complete = false;
     bool m_NextLineIsErrorDetail = false;
     int m_Rows = 0;
-    QString m_PendingRow;
-    QString m_Fragment;
-    QString m_SeparatorSoFar;
+    QByteArray m_Partial;
     QStringList m_ToolErrors;
 };

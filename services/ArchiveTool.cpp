@@ -7,34 +7,56 @@ QString ArchiveTool::program()
     return Util::GetCurrentExePath() + "/7z/7z";
 }
 
+// Every command takes "-spd", so that 7z reads the names it is given (the
+// image's path and the entries to extract) literally rather than as
+// wildcards, and "--" before the image, which may begin with "-" or "@".
 QStringList ArchiveTool::listArgs(const QString& iso)
 {
-    return {"l", iso};
+    return {"l", "-spd", "--", iso};
 }
 
 QStringList ArchiveTool::listArgsUtf8(const QString& iso)
 {
-    return {"-scsUTF-8", "l", iso};
+    return {"-scsUTF-8", "l", "-spd", "--", iso};
 }
 
-QStringList ArchiveTool::extractArgs(const QString& iso, const QString& destFolder, const QStringList& names)
+// No "-o": 7z puts the image's name in place of a "*" in the output
+// folder, so it writes into its working folder instead. "-ir-" takes the
+// names from the list file, each matched from the image's top only.
+QStringList ArchiveTool::extractArgs(const QString& iso, const QString& listFile, const QString& excludeFile)
 {
-    QStringList args{"x", iso, "-y", "-bb3", "-bsp2", "-o" + destFolder};
-    args << names << "-r";
-    return args;
+    QStringList args{"x", "-y", "-bb3", "-bsp2", "-spd", "-scsUTF-8", "-ir-@" + listFile};
+    if (!excludeFile.isEmpty())
+        args << "-xr-@" + excludeFile;
+    return args << "--" << iso;
+}
+
+bool ArchiveTool::canListLiterally(const QString& path)
+{
+    return !path.isEmpty() && !path.contains('\n') && !path.contains('\r') && !path.contains(QChar(0));
+}
+
+// 7z trims blanks around each line and then takes off one pair of quotes
+// around it, so a quoted name keeps its blanks and its own quotes.
+QByteArray ArchiveTool::listFileText(const QStringList& paths)
+{
+    QByteArray text;
+    for (const QString& path : paths)
+        text += '"' + path.toUtf8() + "\"\n";
+    return text;
 }
 
 QStringList ArchiveTool::unpackAllArgs(const QString& workFolder, const QString& iso)
 {
-    return {"x", "-y", "-bb3", "-bsp2", "-o" + workFolder, iso};
+    return {"x", "-y", "-bb3", "-bsp2", "-spd", "-o" + workFolder, "--", iso};
 }
 
 QStringList ArchiveTool::unpackToDriveArgs(const QString& mountPoint, const QString& iso, bool excludeWim)
 {
-    QStringList args{"x", "-bsp2"};
+    QStringList args{"x", "-bsp2", "-spd"};
     if (excludeWim)
         args << "-xr!install.wim";
-    args << "-y" << "-o" + mountPoint + "/" << iso;
+    args << "-y" << "-o" + mountPoint + "/" << "--" << iso;
     return args;
 }
 

@@ -17,9 +17,19 @@ public:
     static QStringList listArgs(const QString& iso);
     // The listing table with names in UTF-8 (Edit).
     static QStringList listArgsUtf8(const QString& iso);
-    // Chosen entries (paths inside the image) into a destination folder,
-    // with progress lines.
-    static QStringList extractArgs(const QString& iso, const QString& destFolder, const QStringList& names);
+    // The entries named in listFile (paths inside the image, as
+    // listFileText writes them) into the tool's working folder, which the
+    // runner sets, with progress lines. Each path matches itself only: no
+    // wildcards, no same-named entries deeper in the image. The entries
+    // named in excludeFile, when given, are left out (also inside the
+    // folders that listFile names).
+    static QStringList extractArgs(const QString& iso, const QString& listFile,
+                                   const QString& excludeFile = QString());
+    // The list file for extractArgs, in UTF-8.
+    static QByteArray listFileText(const QStringList& paths);
+    // Whether a list file can name the path: 7z ends a name at a line feed
+    // and drops carriage returns.
+    static bool canListLiterally(const QString& path);
     // The whole image into a working folder, with progress lines.
     static QStringList unpackAllArgs(const QString& workFolder, const QString& iso);
     // The whole image onto a USB drive's volume; excludeWim leaves out

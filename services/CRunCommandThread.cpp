@@ -179,6 +179,7 @@ void CRunCommandThread::startTool()
         args = QProcess::splitCommand(m_Program);
         program = args.isEmpty() ? QString() : args.takeFirst();
     }
+    m_Process->setWorkingDirectory(m_WorkingDirectory);
     m_Process->start(program, args, QIODevice::ReadWrite);
     qCDebug(lcRunner) << "CRunCommandThread run" << m_Program << m_Args;
     QString logLine = m_Program + " ";
@@ -252,6 +253,20 @@ void CRunCommandThread::onReadOutput()
     if (!m_Process)
         return;
     const bool logging = Util::IsLogEnabled();
+    if (m_bRawOutput) {
+        const QByteArray bytes = m_Process->readAll();
+        if (bytes.isEmpty())
+            return;
+        if (logging) {
+            QStringList logged;
+            splitPiece(bytes, logging, &logged);
+        }
+        const int serial = m_WorkerSerial;
+        QMetaObject::invokeMethod(
+            m_InterfaceContext.get(), [this, serial, bytes] { deliverBytes(serial, bytes); },
+            Qt::QueuedConnection);
+        return;
+    }
     QStringList lines;
     char buffer[kReadBufferSize];
     for (;;) {
@@ -292,6 +307,14 @@ void CRunCommandThread::deliverLines(int serial, const QStringList& lines)
     drainLines();
 }
 
+void CRunCommandThread::deliverBytes(int serial, const QByteArray& bytes)
+{
+    if (serial != m_RunSerial)
+        return;
+    m_UndeliveredBytes += bytes;
+    drainLines();
+}
+
 // A slot that runs an event loop of its own (a message, a wait) lets the
 // next batch or the finish in while this loop is at a line of the batch
 // before: they wait in the queue, so that lines keep their order and the
@@ -303,6 +326,11 @@ void CRunCommandThread::drainLines()
     m_Draining = true;
     while (!m_Undelivered.isEmpty())
         emit standoutputline(m_Undelivered.takeFirst());
+    while (!m_UndeliveredBytes.isEmpty()) {
+        const QByteArray bytes = m_UndeliveredBytes;
+        m_UndeliveredBytes.clear();
+        emit standoutputbytes(bytes);
+    }
     m_Draining = false;
     if (m_FinishPending) {
         m_FinishPending = false;
@@ -323,6 +351,7 @@ void CRunCommandThread::raiseFinished(int serial)
 void CRunCommandThread::dropUndelivered()
 {
     m_Undelivered.clear();
+    m_UndeliveredBytes.clear();
     m_FinishPending = false;
 }
 

@@ -42,6 +42,9 @@ public:
     // with no arguments, program is a whole command line split by
     // QProcess::splitCommand.
     void SetRunCmd(const QString& program, const QStringList& args);
+    // The folder the tool starts in; empty (the default) keeps the
+    // program's own.
+    void SetWorkingDirectory(const QString& folder) { m_WorkingDirectory = folder; }
 
     // Asks the tool to end (SIGTERM), kills it if it has not ended within a
     // short grace and returns when the worker thread has ended. No
@@ -62,6 +65,11 @@ public:
     // handler of its own signals.
     void release();
 
+    // Byte mode: instead of standoutputline(), standoutputbytes() hands on
+    // the output exactly as the tool wrote it, cut wherever the reads end,
+    // for a reader that finds the lines and decodes them itself.
+    bool m_bRawOutput = false;
+
     // Collect mode: no line signals; the whole output, split at line feeds
     // with empty parts kept, is stored in m_OutputLines at the end.
     bool m_bCollectOutput = false;
@@ -69,6 +77,7 @@ public:
 
 signals:
     void standoutputline(QString line);
+    void standoutputbytes(QByteArray bytes);
     void sigfinished();
     void terminateprocess();
 
@@ -90,6 +99,7 @@ private:
     void stopTool();
     void splitPiece(const QByteArray& bytes, bool logging, QStringList* lines);
     void deliverLines(int serial, const QStringList& lines);
+    void deliverBytes(int serial, const QByteArray& bytes);
     void drainLines();
     void raiseFinished(int serial);
     void dropUndelivered();
@@ -99,6 +109,7 @@ private:
 
     QString m_Program;
     QStringList m_Args;
+    QString m_WorkingDirectory;
     CProcess* m_Process = nullptr; // worker thread only
     std::atomic<bool> m_bRunning{false};
     std::atomic<bool> m_TerminateRequested{false};
@@ -112,6 +123,7 @@ private:
     int m_WorkerSerial = 0;          // set before the worker starts
     bool m_ReleaseRequested = false; // interface thread only
     QStringList m_Undelivered;       // interface thread only
+    QByteArray m_UndeliveredBytes;   // interface thread only
     bool m_Draining = false;         // interface thread only
     bool m_FinishPending = false;    // interface thread only
     mutable std::mutex m_ResultMutex; // std::mutex: visible to ThreadSanitizer

@@ -3,6 +3,7 @@
 #include "model/Item.h"
 #include "services/Util.h"
 
+#include <QCoreApplication>
 #include <QFileIconProvider>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -11,14 +12,41 @@
 QTreeWidgetItem* FolderView::AddFolderRow(Item* child, QTreeWidget* widget, QTreeWidgetItem* parent)
 {
     auto* row = new QTreeWidgetItem;
-    row->setText(0, child->GetName());
+    row->setText(0, ShownName(*child));
     row->setIcon(0, FolderIcon());
+    if (!child->CanBeHandled())
+        row->setToolTip(0, UnhandledText());
     row->setData(0, Qt::UserRole, Item::ToVariant(child));
     if (widget)
         widget->addTopLevelItem(row);
     else
         parent->addChild(row);
     return row;
+}
+
+QString FolderView::ShownName(const Item& entry)
+{
+    QString name = entry.GetName();
+    if (entry.CanBeHandled())
+        return name;
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return name;
+}
+
+QString FolderView::UnhandledText()
+{
+    return QCoreApplication::translate("FolderView",
+                                       "This name cannot be a file's name on this computer, so this entry "
+                                       "is never extracted, renamed or deleted.");
+}
+
+void FolderView::MarkUnhandled(QTableWidgetItem* cell)
+{
+    cell->setForeground(QColor(150, 150, 150));
+    cell->setToolTip(UnhandledText());
 }
 
 QTreeWidgetItem* FolderView::FindRow(QTreeWidgetItem* node, Item* item)
@@ -93,8 +121,10 @@ void FolderView::FillRow(QTableWidget* table, int row, Item* item, const QString
 {
     const Item& entry = *item;
     const QString name = entry.GetName();
-    auto* nameCell = new QTableWidgetItem(entry.m_IsDir ? FolderIcon() : Util::GetExtensionIcon(name), name);
+    auto* nameCell = new QTableWidgetItem(entry.m_IsDir ? FolderIcon() : Util::GetExtensionIcon(name), ShownName(entry));
     nameCell->setCheckState(Qt::Unchecked);
+    if (!entry.CanBeHandled())
+        MarkUnhandled(nameCell);
     if (entry.m_IsDir)
         nameCell->setData(Qt::UserRole, 1);
     if (entryRole >= 0)

@@ -6,6 +6,7 @@
 
 class Item;
 class QTableWidget;
+class QTableWidgetItem;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -41,10 +42,17 @@ public:
     // Checked becomes unchecked and unchecked checked; other states stay.
     static void ToggleChecked(QTableWidget* table, int row);
 
+    // An entry's name as the views show it: for an entry that cannot be
+    // handled (Item::CanBeHandled), control characters become U+FFFD.
+    static QString ShownName(const Item& entry);
+    // The tooltip of such an entry.
+    static QString UnhandledText();
+
     // A listing's size text as a number: 0 when it is not a decimal number.
     static qint64 SizeValue(const QString& size);
     static QIcon FolderIcon();
 
 private:
+    static void MarkUnhandled(QTableWidgetItem* cell);
     static void FillRow(QTableWidget* table, int row, Item* item, const QString& folderType, int entryRole);
 };

@@ -38,8 +38,6 @@ class TestExtractSteps : public QObject
     Q_OBJECT
 private slots:
     void argumentsInOrderWithPrefix();
-    void argumentsKeepNamesThatLookLikeOtherArguments();
-    void argumentsEndSwitchesBeforeDashOrAtNames();
     void placerMovesFilesAndFoldersToTheTop();
     void placerReplacesFilesAndMergesFolders();
     void placerKeepsConflictsInStaging();
@@ -52,40 +50,16 @@ private slots:
 
 void TestExtractSteps::argumentsInOrderWithPrefix()
 {
-    ExtractArguments root("/images/a.iso", "/dest/stage", "");
-    root.AddName("file1");
-    root.AddName("F");
-    QCOMPARE(root.Arguments(),
-             QStringList({"x", "/images/a.iso", "-y", "-bb3", "-bsp2", "-o/dest/stage", "file1", "F", "-r"}));
-    ExtractArguments nested("/images/a.iso", "/d", "A/B/");
+    ExtractArguments nested("/images/a.iso", "A/B/");
     nested.AddName("file1");
     nested.AddName("file1");
-    nested.AddName("with blank");
-    QCOMPARE(nested.Names(), QStringList({"file1", "with blank"}));
-    QCOMPARE(nested.Arguments().mid(6), QStringList({"A/B/file1", "A/B/with blank", "-r"}));
-}
-
-void TestExtractSteps::argumentsKeepNamesThatLookLikeOtherArguments()
-{
-    ExtractArguments arguments("/i/x", "/d", "");
-    arguments.AddName("x");
-    arguments.AddName("/i/x");
-    arguments.AddName("-y");
-    QCOMPARE(arguments.Names(), QStringList({"x", "/i/x", "-y"}));
-}
-
-void TestExtractSteps::argumentsEndSwitchesBeforeDashOrAtNames()
-{
-    ExtractArguments dash("/i.iso", "/d", "");
-    dash.AddName("plain");
-    dash.AddName("-ofoo");
-    QCOMPARE(dash.Arguments(), QStringList({"x", "/i.iso", "-y", "-bb3", "-bsp2", "-o/d", "-r", "--", "plain", "-ofoo"}));
-    ExtractArguments at("/i.iso", "/d", "@list/");
-    at.AddName("f");
-    QCOMPARE(at.Arguments().mid(6), QStringList({"-r", "--", "@list/f"}));
-    ExtractArguments inner("/i.iso", "/d", "a/");
-    inner.AddName("-x");
-    QCOMPARE(inner.Arguments().mid(6), QStringList({"a/-x", "-r"}));
+    nested.AddName("with blank ");
+    nested.AddName("-x");
+    QCOMPARE(nested.Names(), QStringList({"file1", "with blank ", "-x"}));
+    QCOMPARE(nested.Paths(), QStringList({"A/B/file1", "A/B/with blank ", "A/B/-x"}));
+    QCOMPARE(nested.ListFileText(), QByteArray("\"A/B/file1\"\n\"A/B/with blank \"\n\"A/B/-x\"\n"));
+    QCOMPARE(nested.Arguments("/w/l.list"),
+             QStringList({"x", "-y", "-bb3", "-bsp2", "-spd", "-scsUTF-8", "-ir-@/w/l.list", "--", "/images/a.iso"}));
 }
 
 void TestExtractSteps::placerMovesFilesAndFoldersToTheTop()

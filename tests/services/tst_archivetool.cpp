@@ -52,23 +52,21 @@ void TestArchiveTool::arguments_data()
     QTest::addColumn<QStringList>("actual");
     QTest::addColumn<QStringList>("expected");
     const QString iso = "/images/my disc.iso";
-    QTest::newRow("list") << ArchiveTool::listArgs(iso) << QStringList{"l", iso};
-    QTest::newRow("list UTF-8") << ArchiveTool::listArgsUtf8(iso) << QStringList{"-scsUTF-8", "l", iso};
+    QTest::newRow("list") << ArchiveTool::listArgs(iso) << QStringList{"l", "-spd", "--", iso};
+    QTest::newRow("list UTF-8") << ArchiveTool::listArgsUtf8(iso)
+                                << QStringList{"-scsUTF-8", "l", "-spd", "--", iso};
     QTest::newRow("extract chosen")
-        << ArchiveTool::extractArgs(iso, "/out/dest dir", {"docs/guide one.txt", "boot"})
-        << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/out/dest dir", "docs/guide one.txt", "boot", "-r"};
-    QTest::newRow("extract nothing chosen")
-        << ArchiveTool::extractArgs(iso, "/out", {})
-        << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/out", "-r"};
+        << ArchiveTool::extractArgs(iso, "/data/x.list")
+        << QStringList{"x", "-y", "-bb3", "-bsp2", "-spd", "-scsUTF-8", "-ir-@/data/x.list", "--", iso};
     QTest::newRow("unpack all")
         << ArchiveTool::unpackAllArgs("/data/tmp/", iso)
-        << QStringList{"x", "-y", "-bb3", "-bsp2", "-o/data/tmp/", iso};
+        << QStringList{"x", "-y", "-bb3", "-bsp2", "-spd", "-o/data/tmp/", "--", iso};
     QTest::newRow("unpack to drive")
         << ArchiveTool::unpackToDriveArgs("/Volumes/USB", iso, false)
-        << QStringList{"x", "-bsp2", "-y", "-o/Volumes/USB/", iso};
+        << QStringList{"x", "-bsp2", "-spd", "-y", "-o/Volumes/USB/", "--", iso};
     QTest::newRow("unpack to drive without install.wim")
         << ArchiveTool::unpackToDriveArgs("/Volumes/USB", iso, true)
-        << QStringList{"x", "-bsp2", "-xr!install.wim", "-y", "-o/Volumes/USB/", iso};
+        << QStringList{"x", "-bsp2", "-spd", "-xr!install.wim", "-y", "-o/Volumes/USB/", "--", iso};
 }
 
 void TestArchiveTool::arguments()
@@ -95,9 +93,11 @@ void TestArchiveTool::realListingThroughTheRunner()
 void TestArchiveTool::realExtractionThroughTheRunner()
 {
     const QString dest = TestSupport::freshDir("extracted");
+    const QString list = TestSupport::writeFile(TestSupport::freshDir("list") + "/x.list",
+                                                ArchiveTool::listFileText({"docs"}));
     RunResult result;
     const QStringList lines = RunRecorder::runToEnd(
-        ArchiveTool::program(), ArchiveTool::extractArgs(m_Iso, dest, {"docs"}), &result);
+        ArchiveTool::program(), ArchiveTool::extractArgs(m_Iso, list), &result, 30000, dest);
     QVERIFY(result.succeeded());
     QCOMPARE(TestSupport::readFile(dest + "/docs/guide one.txt"), QByteArray(3000, 'g'));
     QVERIFY(!QFile::exists(dest + "/readme.txt"));

@@ -3,6 +3,7 @@
 #include "model/CTree.h"
 #include "model/ListingReader.h"
 #include "services/ArchiveTool.h"
+#include "services/CRunCommandThread.h"
 #include "services/Util.h"
 #include "support/RunRecorder.h"
 
@@ -77,10 +78,18 @@ void TestSevenZipReplay::listingFillsTheTree()
     CTree tree;
     ListingReader reader(tree);
     reader.Start("/images/replayed.iso");
-    const QStringList lines = replay(fixture);
-    QVERIFY(!lines.isEmpty());
-    for (const QString& line : lines)
-        reader.ReadLine(line);
+    // The pages read a listing's bytes, as the runner's byte mode hands
+    // them on.
+    auto* runner = new CRunCommandThread;
+    runner->m_bRawOutput = true;
+    bool ended = false;
+    connect(runner, &CRunCommandThread::standoutputbytes, this, [&](const QByteArray& bytes) { reader.ReadOutput(bytes); });
+    connect(runner, &CRunCommandThread::sigfinished, this, [&] { ended = true; });
+    runner->SetRunCmd(Util::GetCurrentExePath() + "/runnerhelper", {"cat", fixturePath(fixture)});
+    runner->start();
+    QVERIFY(TestSupport::waitUntil([&] { return ended; }));
+    runner->release();
+    reader.EndOfOutput();
     QVERIFY(reader.IsComplete());
     QCOMPARE(reader.RowCount(), rows);
     Item* item = tree.GetItem(file);

@@ -13,11 +13,12 @@ RunRecorder::RunRecorder(CRunCommandThread* runner, QObject* parent)
 }
 
 QStringList RunRecorder::runToEnd(const QString& program, const QStringList& args, RunResult* result,
-                                  int timeoutMs)
+                                  int timeoutMs, const QString& workingDirectory)
 {
     auto* runner = new CRunCommandThread;
     RunRecorder recorder(runner);
     runner->SetRunCmd(program, args);
+    runner->SetWorkingDirectory(workingDirectory);
     runner->start();
     const bool ended = TestSupport::waitUntil([&] { return recorder.finished > 0; }, timeoutMs);
     if (result)

@@ -22,5 +22,6 @@ public:
     // Runs the program with the arguments in a fresh runner to its end and
     // returns the delivered lines (QStringList() if it did not end in time).
     static QStringList runToEnd(const QString& program, const QStringList& args,
-                                RunResult* result = nullptr, int timeoutMs = 30000);
+                                RunResult* result = nullptr, int timeoutMs = 30000,
+                                const QString& workingDirectory = QString());
 };

@@ -340,6 +340,14 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Extrahieren Sie beliebige Inhalte direkt aus einer ISO-Image-Datei auf Ihren Computer.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>Die Liste der zu entpackenden Einträge kann nicht nach %1 geschrieben werden (%2); daher wurde nichts entpackt.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Diese Einträge wurden nicht entpackt, weil ihre Namen im Abbild keine Dateinamen im Zielordner sein können (etwa &quot;..&quot;, ein Name mit &quot;/&quot; oder ein Name, der kein lesbarer Text ist): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Löschen Sie diesen Eintrag und fügen Sie ihn erneut hinzu, oder laden Sie das Abbild neu.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>Der Name von &quot;%1&quot; im Abbild ist kein Name, den dieser Computer einer Datei geben kann; dieser Eintrag kann daher weder geändert noch kopiert werden, und das gespeicherte Abbild behält ihn unverändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; kann geändert werden, sobald das Abbild entpackt ist. Bitte warten Sie, bis das Entpacken beendet ist, und versuchen Sie es dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Geben Sie das Administratorpasswort ein:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Auch andere Einträge sind fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Dieser Name kann auf diesem Computer kein Dateiname sein; dieser Eintrag wird daher nie entpackt, umbenannt oder gelöscht.</translation>
     </message>
 </context>
 <context>

@@ -340,6 +340,14 @@ Enter the administrator password:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Directly extract everything from ISO image file and export to your computer.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Enter the administrator password:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Delete that entry and add it again, or load the image again.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Enter the administrator password:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Other entries failed as well.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</translation>
     </message>
 </context>
 <context>

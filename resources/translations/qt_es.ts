@@ -340,6 +340,14 @@ Introduzca la contraseña de administrador:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Extraiga directamente cualquier contenido de un archivo de imagen ISO a su equipo.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>La lista de entradas que se van a extraer no se puede escribir en %1 (%2), así que no se extrajo nada.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Estas entradas no se extrajeron porque sus nombres en la imagen no pueden ser nombres de archivos en la carpeta de destino (como &quot;..&quot;, un nombre que contiene &quot;/&quot; o un nombre que no es texto legible): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Introduzca la contraseña de administrador:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Elimine esa entrada y vuelva a añadirla, o vuelva a cargar la imagen.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>El nombre de &quot;%1&quot; en la imagen no es un nombre que este equipo pueda dar a un archivo, así que esta entrada no se puede cambiar ni copiar; la imagen guardada la conserva tal como está.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; se podrá cambiar cuando la imagen se haya descomprimido. Espere a que termine la descompresión y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Introduzca la contraseña de administrador:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Otras entradas también fallaron.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Este nombre no puede ser el nombre de un archivo en este equipo, así que esta entrada nunca se extrae, se cambia de nombre ni se elimina.</translation>
     </message>
 </context>
 <context>

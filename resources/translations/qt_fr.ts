@@ -340,6 +340,14 @@ Saisissez le mot de passe administrateur :</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Extrayez directement tout le contenu d’un fichier image ISO vers votre ordinateur.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>La liste des entrées à extraire ne peut pas être écrite dans %1 (%2) ; rien n&apos;a donc été extrait.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Ces entrées n&apos;ont pas été extraites, car leurs noms dans l&apos;image ne peuvent pas être des noms de fichiers dans le dossier de destination (par exemple &quot;..&quot;, un nom contenant &quot;/&quot; ou un nom qui n&apos;est pas du texte lisible) : %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Saisissez le mot de passe administrateur :</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Supprimez cet élément et ajoutez-le à nouveau, ou rechargez l&apos;image.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>Le nom de &quot;%1&quot; dans l&apos;image n&apos;est pas un nom que cet ordinateur peut donner à un fichier ; cette entrée ne peut donc être ni modifiée ni copiée, et l&apos;image enregistrée la garde telle quelle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; pourra être modifié une fois l&apos;image décompressée. Veuillez attendre la fin de la décompression, puis réessayer.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Saisissez le mot de passe administrateur :</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>D&apos;autres éléments ont également échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Ce nom ne peut pas être un nom de fichier sur cet ordinateur ; cette entrée n&apos;est donc jamais extraite, renommée ni supprimée.</translation>
     </message>
 </context>
 <context>

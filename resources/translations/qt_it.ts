@@ -340,6 +340,14 @@ Inserisci la password di amministratore:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Estrai direttamente qualsiasi contenuto da un file immagine ISO e salvalo sul tuo computer.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>L&apos;elenco delle voci da estrarre non può essere scritto in %1 (%2), quindi non è stato estratto nulla.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Queste voci non sono state estratte perché i loro nomi nell&apos;immagine non possono essere nomi di file nella cartella di destinazione (come &quot;..&quot;, un nome che contiene &quot;/&quot; o un nome che non è testo leggibile): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Inserisci la password di amministratore:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Elimina quell&apos;elemento e aggiungilo di nuovo, oppure carica di nuovo l&apos;immagine.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>Il nome di &quot;%1&quot; nell&apos;immagine non è un nome che questo computer può dare a un file, quindi questa voce non può essere modificata né copiata; l&apos;immagine salvata la mantiene così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; potrà essere modificato quando l&apos;immagine sarà stata decompressa. Attendi la fine della decompressione, poi riprova.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Inserisci la password di amministratore:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Anche altri elementi non sono riusciti.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Questo nome non può essere il nome di un file su questo computer, quindi questa voce non viene mai estratta, rinominata o eliminata.</translation>
     </message>
 </context>
 <context>

@@ -339,6 +339,14 @@ Enter the administrator password:</source>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>ISO イメージファイルから内容を直接抽出し、コンピューターに書き出します。</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>展開する項目の一覧を %1 に書き込めないため（%2）、何も展開されませんでした。</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>これらの項目は展開されませんでした。イメージ内の名前を展開先フォルダーのファイル名にできないためです（&quot;..&quot;、&quot;/&quot; を含む名前、テキストとして読めない名前など）：%1。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -679,6 +687,14 @@ Enter the administrator password:</source>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>その項目を削除して追加し直すか、イメージを読み込み直してください。</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>イメージ内の &quot;%1&quot; の名前はこのコンピューターでファイル名にできないため、この項目は変更もコピーもできません。保存するイメージにはそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; はイメージの展開が終わると変更できます。展開が終わるまで待ってから、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -834,6 +850,13 @@ Enter the administrator password:</source>
     <message>
         <source>Other entries failed as well.</source>
         <translation>ほかの項目も失敗しました。</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>この名前はこのコンピューターのファイル名にできないため、この項目は展開、名前の変更、削除のいずれも行われません。</translation>
     </message>
 </context>
 <context>

@@ -340,6 +340,14 @@ Voer het beheerderswachtwoord in:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Pak alles rechtstreeks uit een ISO-imagebestand uit naar uw computer.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>De lijst met uit te pakken items kan niet naar %1 worden geschreven (%2), dus er is niets uitgepakt.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Deze items zijn niet uitgepakt, omdat hun namen in de image geen bestandsnamen in de doelmap kunnen zijn (zoals &quot;..&quot;, een naam met &quot;/&quot; of een naam die geen leesbare tekst is): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Voer het beheerderswachtwoord in:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Verwijder dat item en voeg het opnieuw toe, of laad het image opnieuw.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>De naam van &quot;%1&quot; in de image is geen naam die deze computer aan een bestand kan geven, dus dit item kan niet worden gewijzigd of gekopieerd; de opgeslagen image houdt het zoals het is.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; kan worden gewijzigd zodra de image is uitgepakt. Wacht tot het uitpakken klaar is en probeer het dan opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Voer het beheerderswachtwoord in:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Ook andere items zijn mislukt.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Deze naam kan op deze computer geen bestandsnaam zijn, dus dit item wordt nooit uitgepakt, hernoemd of verwijderd.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,14 @@ Wprowadź hasło administratora:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Wypakuj dowolną zawartość pliku obrazu ISO bezpośrednio na swój komputer.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>Nie można zapisać listy elementów do wypakowania w %1 (%2), dlatego nic nie zostało wypakowane.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Te elementy nie zostały wypakowane, ponieważ ich nazwy w obrazie nie mogą być nazwami plików w folderze docelowym (na przykład &quot;..&quot;, nazwa zawierająca &quot;/&quot; lub nazwa, która nie jest czytelnym tekstem): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -683,6 +691,14 @@ Wprowadź hasło administratora:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Usuń ten element i dodaj go ponownie albo wczytaj obraz jeszcze raz.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>Nazwa &quot;%1&quot; w obrazie nie jest nazwą, którą ten komputer może nadać plikowi, dlatego tego elementu nie można zmienić ani skopiować; zapisany obraz zachowa go bez zmian.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; można zmienić po rozpakowaniu obrazu. Poczekaj na zakończenie rozpakowywania i spróbuj ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -838,6 +854,13 @@ Wprowadź hasło administratora:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Inne elementy również się nie powiodły.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Ta nazwa nie może być nazwą pliku na tym komputerze, dlatego ten element nigdy nie jest wypakowywany, zmieniany ani usuwany.</translation>
     </message>
 </context>
 <context>

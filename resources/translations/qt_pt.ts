@@ -340,6 +340,14 @@ Introduza a senha de administrador:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Extraia diretamente qualquer conteúdo de um arquivo de imagem ISO para o seu computador.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>Não é possível escrever a lista de entradas a extrair em %1 (%2), por isso nada foi extraído.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Estas entradas não foram extraídas porque os seus nomes na imagem não podem ser nomes de ficheiros na pasta de destino (como &quot;..&quot;, um nome que contém &quot;/&quot; ou um nome que não é texto legível): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Introduza a senha de administrador:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Exclua essa entrada e adicione-a novamente, ou carregue a imagem outra vez.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>O nome de &quot;%1&quot; na imagem não é um nome que este computador possa dar a um ficheiro, por isso esta entrada não pode ser alterada nem copiada; a imagem guardada mantém-na como está.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; pode ser alterado quando a imagem tiver sido descompactada. Aguarde até a descompactação terminar e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Introduza a senha de administrador:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Outras entradas também falharam.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Este nome não pode ser o nome de um ficheiro neste computador, por isso esta entrada nunca é extraída, renomeada ou eliminada.</translation>
     </message>
 </context>
 <context>

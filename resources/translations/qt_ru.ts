@@ -341,6 +341,14 @@ Enter the administrator password:</source>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Извлекайте любое содержимое файла образа ISO прямо на свой компьютер.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>Не удаётся записать список извлекаемых элементов в %1 (%2), поэтому ничего не извлечено.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>Эти элементы не были извлечены, так как их имена в образе не могут быть именами файлов в папке назначения (например, &quot;..&quot;, имя с &quot;/&quot; или имя, не являющееся читаемым текстом): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -683,6 +691,14 @@ Enter the administrator password:</source>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Удалите этот элемент и добавьте его снова или загрузите образ заново.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>Имя &quot;%1&quot; в образе не может быть именем файла на этом компьютере, поэтому этот элемент нельзя изменить или скопировать; сохранённый образ оставит его как есть.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; можно будет изменить после распаковки образа. Дождитесь окончания распаковки и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -838,6 +854,13 @@ Enter the administrator password:</source>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Другие элементы тоже не удалось обработать.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Это имя не может быть именем файла на этом компьютере, поэтому этот элемент никогда не извлекается, не переименовывается и не удаляется.</translation>
     </message>
 </context>
 <context>

@@ -340,6 +340,14 @@ Ange administratörslösenordet:</translation>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>Extrahera allt innehåll direkt från en ISO-avbildningsfil till din dator.</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>Listan över poster som ska extraheras kan inte skrivas till %1 (%2), så ingenting extraherades.</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>De här posterna extraherades inte, eftersom deras namn i avbilden inte kan vara filnamn i målmappen (till exempel &quot;..&quot;, ett namn som innehåller &quot;/&quot; eller ett namn som inte är läsbar text): %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -681,6 +689,14 @@ Ange administratörslösenordet:</translation>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>Ta bort posten och lägg till den igen, eller läs in avbilden på nytt.</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>Namnet på &quot;%1&quot; i avbilden är inte ett namn som den här datorn kan ge en fil, så den här posten kan inte ändras eller kopieras; den sparade avbilden behåller den som den är.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>&quot;%1&quot; kan ändras när avbilden har packats upp. Vänta tills uppackningen är klar och försök sedan igen.</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -836,6 +852,13 @@ Ange administratörslösenordet:</translation>
     <message>
         <source>Other entries failed as well.</source>
         <translation>Även andra poster misslyckades.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>Det här namnet kan inte vara ett filnamn på den här datorn, så den här posten extraheras aldrig, byter aldrig namn och tas aldrig bort.</translation>
     </message>
 </context>
 <context>

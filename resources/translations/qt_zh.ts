@@ -339,6 +339,14 @@ Enter the administrator password:</source>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
         <translation>直接从 ISO 镜像文件中提取任何内容并导出到您的计算机。</translation>
     </message>
+    <message>
+        <source>The list of entries to extract cannot be written to %1 (%2), so nothing was extracted.</source>
+        <translation>无法将要提取的条目列表写入 %1（%2），因此未提取任何内容。</translation>
+    </message>
+    <message>
+        <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
+        <translation>这些条目未被提取，因为它们在映像中的名称不能用作目标文件夹中的文件名（例如 &quot;..&quot;、含有 &quot;/&quot; 的名称或无法读取为文本的名称）：%1。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -679,6 +687,14 @@ Enter the administrator password:</source>
         <source>Delete that entry and add it again, or load the image again.</source>
         <translation>请删除该项目后重新添加，或重新加载映像。</translation>
     </message>
+    <message>
+        <source>The name of &quot;%1&quot; in the image is not a name this computer can give a file, so this entry cannot be changed or copied; the saved image keeps it as it is.</source>
+        <translation>映像中 &quot;%1&quot; 的名称不是本计算机可以用作文件名的名称，因此无法更改或复制该条目；保存的映像将保持其原样。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed once the image has been unpacked. Please wait until the unpacking has ended, then try again.</source>
+        <translation>映像解包完成后才能更改 &quot;%1&quot;。请等待解包结束后再试。</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -834,6 +850,13 @@ Enter the administrator password:</source>
     <message>
         <source>Other entries failed as well.</source>
         <translation>其他项目也失败了。</translation>
+    </message>
+</context>
+<context>
+    <name>FolderView</name>
+    <message>
+        <source>This name cannot be a file&apos;s name on this computer, so this entry is never extracted, renamed or deleted.</source>
+        <translation>此名称不能作为本计算机上的文件名，因此该条目永远不会被提取、重命名或删除。</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "copydisk/CopyTarget.h"
 
+#include "services/HalfWritten.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -29,6 +31,7 @@ bool CopyTarget::prepare(const QString& output, QString* error)
                             QFileDevice::ReadOther);
     m_OutputPath = info.absoluteFilePath();
     m_WritePath = reserved.fileName();
+    HalfWritten::track(m_WritePath);
     return true;
 }
 
@@ -47,13 +50,16 @@ bool CopyTarget::commit(QString* error)
         discard();
         return false;
     }
+    HalfWritten::release(m_WritePath);
     m_WritePath.clear();
     return true;
 }
 
 void CopyTarget::discard()
 {
-    if (!m_WritePath.isEmpty())
+    if (!m_WritePath.isEmpty()) {
         QFile::remove(m_WritePath);
+        HalfWritten::release(m_WritePath);
+    }
     m_WritePath.clear();
 }

@@ -8,6 +8,7 @@
 #include "services/CFileCopy.h"
 #include "services/EventWait.h"
 #include "services/FolderLoopGuard.h"
+#include "services/HalfWritten.h"
 #include "services/Util.h"
 #include "widgets/CImageButton.h"
 #include "widgets/CMyTreeWidget.h"
@@ -19,12 +20,15 @@
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QRadioButton>
+
+#include <cstdio>
 
 CPage3::CPage3(QWidget* parent)
     : ImageDialog(parent)
@@ -48,7 +52,7 @@ CPage3::~CPage3()
         m_CreateThread->terminate();
         m_CreateThread->release();
         m_CreateThread = nullptr;
-        m_Image.discard();
+        discardImage();
     }
     m_StopRequested = true;
     m_FileCopy->stop();
@@ -400,11 +404,15 @@ void CPage3::startCreation(MkisofsArgs::ImageType type)
     m_ProgressDialog->SetRange(0, MkisofsProgress::Top);
     m_ProgressDialog->SetValue(0);
     const bool large = type == MkisofsArgs::ImageType::Udf && CreateChecks::holdsLargeFile(m_Tree);
-    const QStringList args = MkisofsArgs::build(type, m_OutputPath, m_WorkFolder.pathWithoutSlash(), large);
+    // mkisofs writes beside the chosen file; a file already there is
+    // replaced only by a complete image.
+    const QString partial = m_OutputPath + ".part";
+    const QStringList args = MkisofsArgs::build(type, partial, m_WorkFolder.pathWithoutSlash(), large);
     if (m_CreateThread)
         endRun();
     m_LastArguments = args;
-    m_Image = PartialImage(m_OutputPath);
+    m_Image = PartialImage(partial);
+    HalfWritten::track(partial);
     m_RunLines.clear();
     m_CreateThread = new CRunCommandThread;
     m_CreateThread->SetRunCmd(MkisofsArgs::program(), args);
@@ -434,7 +442,25 @@ void CPage3::endRun()
     runner->disconnect(this);
     runner->terminate();
     runner->release();
+    discardImage();
+}
+
+void CPage3::discardImage()
+{
     m_Image.discard();
+    HalfWritten::release(m_Image.path());
+}
+
+// rename() puts the complete image in the place of any file at the output
+// in one step.
+bool CPage3::putImageInPlace()
+{
+    const bool placed = QFileInfo(m_Image.path()).isFile() &&
+                        std::rename(QFile::encodeName(m_Image.path()).constData(),
+                                    QFile::encodeName(m_OutputPath).constData()) == 0;
+    if (placed)
+        HalfWritten::release(m_Image.path());
+    return placed;
 }
 
 void CPage3::OnCreateFinished()
@@ -448,14 +474,14 @@ void CPage3::OnCreateFinished()
     runner->release();
     m_CreateThread = nullptr;
     m_ProgressDialog->hide();
-    if (result.succeeded()) {
+    if (result.succeeded() && putImageInPlace()) {
         // The image holds the collection now: its staging copy is not kept
         // for a second creation that may never come.
         dropStaging();
         Util::ShowOpen(tr("Create ISO successfully!"), QFileInfo(m_OutputPath).absolutePath());
         return;
     }
-    m_Image.discard();
+    discardImage();
     if (!result.started)
         reportFailure(tr("mkisofs could not be started (%1). Check that the program is installed beside Quillmere.")
                           .arg(result.errorString));

@@ -86,6 +86,8 @@ private:
     bool stagingFailed();
     void startCreation(MkisofsArgs::ImageType type);
     void endRun();
+    void discardImage();
+    bool putImageInPlace();
     void reportFailure(const QString& why);
 
     CPage3Form m_Form;
@@ -100,7 +102,7 @@ private:
 
     bool m_Waiting = false;        // waiting for the staging copy
     bool m_StopRequested = false;  // Stop pressed while waiting
-    PartialImage m_Image;          // the image the running creation writes
+    PartialImage m_Image;          // the image the running creation writes, beside the output
     QStringList m_RunLines;        // the running creation's last lines
     QStringList m_LastArguments;
     StagingLog m_StagingLog;

@@ -9,6 +9,7 @@
 #include "services/CFileCopy.h"
 #include "services/IsohybridTool.h"
 #include "services/CRunCommandThread.h"
+#include "services/HalfWritten.h"
 #include "services/Util.h"
 #include "widgets/CProgressDialog.h"
 #include "widgets/FileFailureText.h"
@@ -94,6 +95,7 @@ void CPage4::runSave(const QString& output)
     // mkisofs writes beside the chosen file; the chosen file is replaced
     // only by a complete image.
     m_PartialPath = output + ".part";
+    HalfWritten::track(m_PartialPath);
     m_SaveArguments = arguments.build(m_PartialPath, folder.chopped(1));
     m_Hybrid = HybridPlan::of(m_HasBootRecord, arguments, folder);
     m_HybridRunning = false;
@@ -149,8 +151,10 @@ void CPage4::endSave(bool succeeded)
         QFile::remove(m_SavePath);
         succeeded = QFile::rename(m_PartialPath, m_SavePath);
     }
-    if (hybridFailed) {
+    if (!succeeded)
         QFile::remove(m_PartialPath);
+    HalfWritten::release(m_PartialPath);
+    if (hybridFailed) {
         const QString reason = IsohybridTool::errorLine(m_SaveOutput, m_PartialPath);
         Util::ShowError(tr("The ISO file could not be saved: the boot record that starts it from a USB stick "
                            "could not be written (%1).")
@@ -158,7 +162,6 @@ void CPage4::endSave(bool succeeded)
         return;
     }
     if (!succeeded) {
-        QFile::remove(m_PartialPath);
         const QString reason = MkisofsFailure::errorLine(m_SaveOutput);
         Util::ShowError(tr("The ISO file could not be saved: %1 Please check the free disk space and the "
                            "files you added.")
@@ -181,6 +184,7 @@ void CPage4::StopCreate()
         m_CreateThread->release();
         m_CreateThread = nullptr;
         QFile::remove(m_PartialPath);
+        HalfWritten::release(m_PartialPath);
     }
     m_bStop = true;
     // Only an export's own copies are dropped: the queued changes of the

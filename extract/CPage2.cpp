@@ -9,6 +9,7 @@
 #include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/CRunCommandThread.h"
+#include "services/HalfWritten.h"
 #include "services/LeftoverRemoval.h"
 #include "services/Util.h"
 #include "widgets/CImageButton.h"
@@ -352,6 +353,8 @@ bool CPage2::StartExtraction(const QString& destination)
     m_DestDir = destination;
     m_CurrentPrefix = prefix;
     m_StagingDir = staging.path();
+    // Until the run has been dealt with; after a Stop, until the end.
+    HalfWritten::track(m_StagingDir);
     m_ExtractErrors.clear();
     m_SelectedNames = arguments.Names();
 
@@ -428,6 +431,8 @@ void CPage2::OnExtractFinished()
     m_ExtractThread = nullptr;
     m_ListFile.reset();
     m_ExcludeFile.reset();
+    // What stays of the staging folder from here on is shown to the user.
+    HalfWritten::release(m_StagingDir);
 
     if (!ArchiveTool::extractionSucceeded(result, m_ExtractErrors)) {
         // What the tool wrote may be empty or cut off: none of it is left

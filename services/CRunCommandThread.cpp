@@ -19,16 +19,36 @@ constexpr int kEndPollMs = 300;
 constexpr int kTerminateGraceMs = 2000;
 constexpr int kKillWaitMs = 5000;
 constexpr int kWaitFinishedPollMs = 10;
+
+// Every runner alive, for terminateAll(). Runners are made and deleted in
+// the interface thread; the lock is for the checkers.
+std::mutex& runnersMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+QList<CRunCommandThread*>& runners()
+{
+    static QList<CRunCommandThread*> list;
+    return list;
+}
 } // namespace
 
 CRunCommandThread::CRunCommandThread(QObject*)
     : QThread(nullptr), m_InterfaceContext(new QObject)
 {
     connect(this, &QThread::finished, m_InterfaceContext.get(), [this] { onThreadFinished(); });
+    std::lock_guard<std::mutex> locker(runnersMutex());
+    runners().append(this);
 }
 
 CRunCommandThread::~CRunCommandThread()
 {
+    {
+        std::lock_guard<std::mutex> locker(runnersMutex());
+        runners().removeOne(this);
+    }
     if (isRunning())
         terminate();
     wait();
@@ -86,6 +106,20 @@ bool CRunCommandThread::requestEnd()
     m_TerminateRequested = true;
     emit terminateprocess();
     return true;
+}
+
+void CRunCommandThread::terminateAll()
+{
+    QList<CRunCommandThread*> running;
+    {
+        std::lock_guard<std::mutex> locker(runnersMutex());
+        running = runners();
+    }
+    // Every tool is asked first, so that their grace times overlap.
+    for (CRunCommandThread* runner : qAsConst(running))
+        runner->requestEnd();
+    for (CRunCommandThread* runner : qAsConst(running))
+        runner->terminate();
 }
 
 void CRunCommandThread::waitFinished()

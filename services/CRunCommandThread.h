@@ -58,6 +58,9 @@ public:
     // delivered; processes the caller's events every 10 ms meanwhile.
     virtual void waitFinished();
     virtual void start(QThread::Priority priority = QThread::InheritPriority);
+    // Ends the tools of every runner that has one running, as terminate()
+    // does, all at the same time; for the moment before the program exits.
+    static void terminateAll();
 
     // How the last run ended; complete once sigfinished() is raised.
     RunResult result() const;

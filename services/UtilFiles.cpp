@@ -1,6 +1,7 @@
 #include "services/Util.h"
 
 #include "services/FileReport.h"
+#include "services/HalfWritten.h"
 
 #include <QDebug>
 #include <QDir>
@@ -206,7 +207,10 @@ bool Util::FileCopy(const QString& source, const QString& destination, FileRepor
     }
     const QString partial = partialName(destination);
     QFile output(partial);
+    // Tracked before it exists: a program that ends meanwhile removes it.
+    HalfWritten::track(partial);
     if (!output.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        HalfWritten::release(partial);
         WriteLog("Can not open file for write" + destination);
         outcome.fail(FileReport::CannotWrite, destination, output.errorString());
         return false;
@@ -224,6 +228,7 @@ bool Util::FileCopy(const QString& source, const QString& destination, FileRepor
     ok = ok && putInPlace(partial, destination, outcome);
     if (!ok)
         QFile::remove(partial);
+    HalfWritten::release(partial);
     return ok;
 }
 

@@ -5,6 +5,8 @@
 #include "create/CPage3.h"
 #include "edit/CPage4.h"
 #include "extract/CPage2.h"
+#include "services/CRunCommandThread.h"
+#include "services/HalfWritten.h"
 #include "services/Util.h"
 #include "shell/Languages.h"
 #include "shell/Startup.h"
@@ -147,9 +149,13 @@ void MainWindow::onMenu()
 #endif
 }
 
+// Exits at once, yet leaves no tool running and nothing half written:
+// the tools end first, so that none writes after its files are removed.
 void MainWindow::onClose()
 {
     endPagesWork();
+    CRunCommandThread::terminateAll();
+    HalfWritten::discardAll();
     ::_Exit(0);
 }
 

@@ -1,6 +1,7 @@
 #include "services/Util.h"
 #include "shell/AppResources.h"
 #include "shell/CommandLineImage.h"
+#include "shell/EndSignals.h"
 #include "shell/Languages.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
@@ -35,6 +36,9 @@ int main(int argc, char* argv[])
     QApplication::installTranslator(&translator);
     MainWindow window;
     window.show();
+    // The desktop ending the program (logout) is a close of the window.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, &window, &MainWindow::onClose);
     const QString image = CommandLineImage::fromArguments(app.arguments());
     if (!image.isEmpty())
         QTimer::singleShot(0, &window, [&window, image] { window.openImage(image); });

@@ -137,7 +137,7 @@ void TestCreateRun::eachTypeMakesAnImageWithExactlyTheCollection()
     QCOMPARE(int(QFileInfo(image).permissions()), 0x6644); // -rw-r--r--, no one else writes it
     const QStringList flags = type == "jolet" ? QStringList{"-joliet", "-joliet-long"}
                               : type == "iso9600" ? QStringList{"-l"} : QStringList{"-udf"};
-    QCOMPARE(page.lastArguments(), flags + QStringList({"-R", "-r", "-o", image, page.stageDir().chopped(1)}));
+    QCOMPARE(page.lastArguments(), flags + QStringList({"-R", "-r", "-o", image + ".part", page.stageDir().chopped(1)}));
 
     QSet<QString> expected;
     for (auto it = m_Expected.begin(); it != m_Expected.end(); ++it)

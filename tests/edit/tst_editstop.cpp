@@ -5,13 +5,9 @@
 #include "support/EditPageDriver.h"
 #include "support/HeldExtraction.h"
 #include "support/ModalAnswerer.h"
+#include "support/PipeAtPath.h"
 #include "support/ProcessProbe.h"
 #include "widgets/CProgressDialog.h"
-
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace TestSupport;
 
@@ -59,33 +55,6 @@ int straysAfterSettling()
     }
     return stray.answered();
 }
-
-// The reading end of a pipe that stands where mkisofs writes its image:
-// mkisofs keeps writing into it until the pipe is full and then waits, so
-// that the test can stop it in the middle of the image.
-class PipeAtPath
-{
-public:
-    explicit PipeAtPath(const QString& path)
-    {
-        if (mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
-            m_Fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    }
-    ~PipeAtPath()
-    {
-        if (m_Fd >= 0)
-            ::close(m_Fd);
-    }
-    bool isOpen() const { return m_Fd >= 0; }
-    int waitingBytes() const
-    {
-        int bytes = 0;
-        return ioctl(m_Fd, FIONREAD, &bytes) == 0 ? bytes : 0;
-    }
-
-private:
-    int m_Fd = -1;
-};
 
 } // namespace
 

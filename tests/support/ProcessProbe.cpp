@@ -28,7 +28,12 @@ qint64 parentOf(const QString& pid)
 
 QList<qint64> children()
 {
-    const qint64 self = QCoreApplication::applicationPid();
+    return childrenOf(QCoreApplication::applicationPid());
+}
+
+QList<qint64> childrenOf(qint64 parent)
+{
+    const qint64 self = parent;
     QList<qint64> result;
     const QStringList entries = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {

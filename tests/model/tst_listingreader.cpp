@@ -179,7 +179,7 @@ void TestListingReader::namesThatLookLikeOtherThings_data()
     QTest::newRow("trailing carriage return") << QByteArray("cr\r") << QString("cr\r") << false;
     QTest::newRow("two-byte characters") << QByteArray("\xc3\xa9t\xc3\xa9") << QString::fromUtf8("été") << true;
     QTest::newRow("four-byte character") << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("😀") << true;
-    QTest::newRow("not UTF-8") << QByteArray("a\xff\xfeb") << QString() << false;
+    QTest::newRow("not UTF-8") << QByteArray("a\xff\xfe" "b") << QString() << false;
     QTest::newRow("cut UTF-8") << QByteArray("a\xc3") << QString() << false;
 }
 

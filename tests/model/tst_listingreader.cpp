@@ -116,7 +116,7 @@ void TestListingReader::folderRowWithZeroSizes()
 
 void TestListingReader::folderRowWithBlankSizeColumn()
 {
-    const Item item = ListingParser::ParseRow("2026-05-03 22:12:13 D....                            boot/grub\r\n");
+    const Item item = ListingParser::ParseRow("2026-05-03 22:12:13 D....                            boot/grub\n");
     QVERIFY(item.m_IsDir);
     QCOMPARE(item.m_Path, QString("boot/grub"));
     QCOMPARE(item.m_Size, QString());

@@ -11,7 +11,7 @@
 
 class CProgressDialog;
 class CRunCommandThread;
-class ImageInspection;
+class MountedImage;
 struct UsbBurnJob;
 
 // The Burn page: writes an ISO image to a USB drive (erased, partitioned,

@@ -4,7 +4,7 @@
 
 #include "burn/BurnNotice.h"
 #include "burn/BurnOptions.h"
-#include "burn/ImageInspection.h"
+#include "burn/MountedImage.h"
 #include "burn/ToolStep.h"
 #include "burn/UsbBurnJob.h"
 #include "services/CRunCommandThread.h"
@@ -30,7 +30,7 @@ void CBurnDialog::onBurn()
         return;
     }
     m_Burning = true;
-    ImageInspection image;
+    MountedImage image;
     image.inspect(iso);
     if (m_Form.rusb->isChecked()) {
         UsbBurnJob job;

@@ -5,7 +5,7 @@
 
 #include "burn/BurnNotice.h"
 #include "burn/BurnOptions.h"
-#include "burn/ImageInspection.h"
+#include "burn/MountedImage.h"
 #include "burn/SyslinuxConfig.h"
 #include "burn/ToolStep.h"
 #include "burn/UsbBurnJob.h"

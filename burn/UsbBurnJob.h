@@ -2,14 +2,14 @@
 
 #include <QString>
 
-class ImageInspection;
+class MountedImage;
 
 // What one USB burn works with, gathered step by step.
 struct UsbBurnJob
 {
     QString iso;
     qint64 isoSize = 0;
-    const ImageInspection* image = nullptr;
+    const MountedImage* image = nullptr;
     QString drive;       // whole-disk device, e.g. /dev/disk2
     QString personality; // file system for partitionDisk
     QString volume;      // volume name

@@ -1,4 +1,4 @@
-#include "burn/ImageInspection.h"
+#include "burn/MountedImage.h"
 
 #include "services/DiskTools.h"
 #include "services/HdiutilOutput.h"
@@ -24,12 +24,12 @@ QString entryIgnoringCase(const QString& folder, const QString& name)
 
 } // namespace
 
-ImageInspection::~ImageInspection()
+MountedImage::~MountedImage()
 {
     release();
 }
 
-void ImageInspection::inspect(const QString& iso)
+void MountedImage::inspect(const QString& iso)
 {
     release();
     m_MountPoint.clear();
@@ -46,7 +46,7 @@ void ImageInspection::inspect(const QString& iso)
         unmount(false);
 }
 
-void ImageInspection::readContent()
+void MountedImage::readContent()
 {
     m_BigWim = WimTool::needsSplit(QFileInfo(wimPath()).size());
     m_BootManager = QFileInfo(entryIgnoringCase(m_MountPoint, "bootmgr")).isFile();
@@ -59,13 +59,13 @@ void ImageInspection::readContent()
         m_IsolinuxConfig = "/isolinux/isolinux.cfg";
 }
 
-void ImageInspection::release()
+void MountedImage::release()
 {
     if (m_Mounted)
         unmount(true);
 }
 
-void ImageInspection::unmount(bool force)
+void MountedImage::unmount(bool force)
 {
     ShortCommand::runLine(DiskTools::unmountCommand(m_MountPoint, force));
     m_Mounted = false;

@@ -7,13 +7,13 @@
 // it starts a Windows boot manager, and the isolinux configuration it
 // boots with otherwise. The image stays mounted only while the archive has
 // to be split from it; the object unmounts it at the latest when it dies.
-class ImageInspection
+class MountedImage
 {
 public:
-    ImageInspection() = default;
-    ~ImageInspection();
-    ImageInspection(const ImageInspection&) = delete;
-    ImageInspection& operator=(const ImageInspection&) = delete;
+    MountedImage() = default;
+    ~MountedImage();
+    MountedImage(const MountedImage&) = delete;
+    MountedImage& operator=(const MountedImage&) = delete;
 
     // Mounts the image and reads it; leaves it mounted only for a big WIM.
     void inspect(const QString& iso);

@@ -68,7 +68,7 @@ double throughPage(const QString& iso, const QString& output, QStringList* argum
     const double processorAtStart = ownProcessorSeconds();
     QElapsedTimer timer;
     timer.start();
-    ModalAnswerer answerer({EditImages::typePath(iso), EditImages::typePath(output),
+    ModalAnswerer answerer({ModalAnswerer::typePath(iso), ModalAnswerer::typePath(output),
                             ModalAnswerer::clickButton("btnok")});
     page->OnLoadISO();
     waitUntil([&] { return page->isListed(); }, 600000);

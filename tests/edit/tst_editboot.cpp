@@ -31,13 +31,13 @@ private slots:
         page->InitializeUI();
         window.show();
         {
-            ModalAnswerer answerer({EditImages::typePath(iso)});
+            ModalAnswerer answerer({ModalAnswerer::typePath(iso)});
             page->OnLoadISO();
             QVERIFY(waitUntil([&] { return page->isListed() && !page->isExtracting(); }, 30000));
         }
         const QString copy = dir + "/copy.iso";
         {
-            ModalAnswerer answerer({EditImages::typePath(copy), ModalAnswerer::clickButton("btnok")});
+            ModalAnswerer answerer({ModalAnswerer::typePath(copy), ModalAnswerer::clickButton("btnok")});
             page->OnSave();
             QVERIFY(waitUntil([&] { return !page->isSaving() && answerer.allAnswered(); }, 60000));
             QVERIFY(answerer.texts().join('|').contains("Save ISO file successfully!"));

@@ -76,7 +76,7 @@ private slots:
         if (answer == "btnok")
             answerer.add(ModalAnswerer::clickButton("btnok", "CommDialog"));
         if (leave == "load" && answer != "btncancel")
-            answerer.add(EditImages::typePath(m_Other));
+            answerer.add(ModalAnswerer::typePath(m_Other));
         click(page, leave == "back" ? "back" : "loadiso");
         QVERIFY(waitUntil([&] { return answerer.allAnswered() && !page->isSaving(); }, 60000));
 

@@ -49,7 +49,7 @@ private:
     // messages the page showed.
     QStringList exportTo(CPage4* page, const QString& folder)
     {
-        ModalAnswerer answerer({EditImages::typePath(folder), ModalAnswerer::clickButton("btnok")});
+        ModalAnswerer answerer({ModalAnswerer::typePath(folder), ModalAnswerer::clickButton("btnok")});
         page->OnExport();
         waitUntil([&] { return answerer.allAnswered(); });
         return answerer.texts();

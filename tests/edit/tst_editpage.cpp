@@ -85,7 +85,7 @@ private slots:
 
         const QString added = writeFile(freshDir("addsrc") + "/added.txt", "added\n");
         {
-            ModalAnswerer answerer({EditImages::typePath(added)});
+            ModalAnswerer answerer({ModalAnswerer::typePath(added)});
             page->OnAdd();
         }
         QVERIFY(rowOf(page, "added.txt") >= 0);

@@ -174,7 +174,7 @@ private slots:
 
         const QString output = m_Out + "/waited.iso";
         ModalAnswerer answerer(
-            {EditImages::typePath(output), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
+            {ModalAnswerer::typePath(output), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
         page->OnSave();
         QVERIFY(waitUntil([&] { return !page->isSaving() && answerer.allAnswered(); }, 60000));
         QCOMPARE(answerer.lastText(), QString("Save ISO file successfully!"));
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(page);
         const QString output = m_Out + "/broken-copy.iso";
         ModalAnswerer answerer(
-            {EditImages::typePath(output), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
+            {ModalAnswerer::typePath(output), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
         page->OnSave();
         QVERIFY(answerer.allAnswered());
         QVERIFY2(answerer.lastText().contains("could not be unpacked completely"), qPrintable(answerer.lastText()));
@@ -207,7 +207,7 @@ private slots:
         EditPageDriver::tick(page, "data");
         EditPageDriver::tick(page, "old.txt");
         // The last answer would take a success message.
-        ModalAnswerer answerer({EditImages::typePath(freshDir("broken-export")), releaseWhenWaiting(page),
+        ModalAnswerer answerer({ModalAnswerer::typePath(freshDir("broken-export")), releaseWhenWaiting(page),
                                 ModalAnswerer::clickButton("btnok"), ModalAnswerer::clickButton("btnok")});
         page->OnExport();
         QCOMPARE(answerer.answered(), 3);
@@ -247,7 +247,7 @@ private slots:
         page->slotSelectAll(false);
         EditPageDriver::tick(page, "notes.txt");
         const QString target = freshDir("failed-export");
-        ModalAnswerer answerer({EditImages::typePath(target), ModalAnswerer::clickButton("btnok")});
+        ModalAnswerer answerer({ModalAnswerer::typePath(target), ModalAnswerer::clickButton("btnok")});
         page->OnExport();
         QVERIFY(waitUntil([&] { return answerer.allAnswered(); }));
         QCOMPARE(answerer.lastText(), QString("Export Successfully !"));
@@ -264,7 +264,7 @@ private slots:
         EditPageDriver::tick(page, "manuals");
         const QString target = freshDir("pending-export");
         ModalAnswerer answerer(
-            {EditImages::typePath(target), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
+            {ModalAnswerer::typePath(target), releaseWhenWaiting(page), ModalAnswerer::clickButton("btnok")});
         page->OnExport();
         QVERIFY(waitUntil([&] { return answerer.allAnswered(); }));
         QCOMPARE(answerer.lastText(), QString("Export Successfully !"));

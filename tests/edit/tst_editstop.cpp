@@ -117,7 +117,7 @@ private slots:
         page->OnDelete();
 
         const QString output = m_Out + "/never.iso";
-        ModalAnswerer answerer({EditImages::typePath(output), stopWhen("Extracting iso...", [] { return true; })});
+        ModalAnswerer answerer({ModalAnswerer::typePath(output), stopWhen("Extracting iso...", [] { return true; })});
         page->OnSave();
         QVERIFY(answerer.allAnswered());
         QCOMPARE(straysAfterSettling(), 0);

@@ -26,21 +26,6 @@ private:
 
 namespace {
 
-ModalAnswerer::Answer typePath(const QString& path)
-{
-    return [path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (!dialog)
-            return false;
-        QTimer::singleShot(0, dialog, [dialog, path] {
-            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
-                edit->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        return true;
-    };
-}
-
 int modeOf(const QString& path)
 {
     struct stat status;
@@ -71,7 +56,7 @@ void TestExtractModes::storedModesPassThroughTheUmask()
     page.show();
     auto* list = page.findChild<QTableWidget*>("list");
     QSignalSpy listed(&page, &CPage2::listingEnded);
-    ModalAnswerer load({typePath(m_Iso)});
+    ModalAnswerer load({ModalAnswerer::typePath(m_Iso)});
     QTest::mouseClick(page.findChild<CImageButton*>("loadiso"), Qt::LeftButton);
     QVERIFY(TestSupport::waitUntil([&] { return listed.count() == 1; }, 30000));
     QCOMPARE(list->rowCount(), 1);
@@ -79,7 +64,7 @@ void TestExtractModes::storedModesPassThroughTheUmask()
 
     const QString destination = TestSupport::freshDir("modes-dest");
     QSignalSpy ended(&page, &CPage2::extractionEnded);
-    ModalAnswerer answerer({typePath(destination), ModalAnswerer::clickButton("btnok")});
+    ModalAnswerer answerer({ModalAnswerer::typePath(destination), ModalAnswerer::clickButton("btnok")});
     page.OnExtract();
     QVERIFY(TestSupport::waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 30000));
     QCOMPARE(answerer.lastText(), QString("Extract files successfully."));

@@ -45,21 +45,6 @@ QStringList namesIn(const QString& root)
     return names;
 }
 
-ModalAnswerer::Answer typePath(const QString& path)
-{
-    return [path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (!dialog)
-            return false;
-        QTimer::singleShot(0, dialog, [dialog, path] {
-            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
-                edit->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        return true;
-    };
-}
-
 int rowOf(QTableWidget* table, const QString& name)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
@@ -112,7 +97,7 @@ void TestHostileNames::cleanup()
 bool TestHostileNames::load(const QString& iso)
 {
     QSignalSpy ended(m_Page, &CPage2::listingEnded);
-    ModalAnswerer answerer({typePath(iso)});
+    ModalAnswerer answerer({ModalAnswerer::typePath(iso)});
     QTest::mouseClick(m_Page->findChild<CImageButton*>("loadiso"), Qt::LeftButton);
     return TestSupport::waitUntil([&] { return ended.count() == 1; }, 60000) && ended.at(0).at(0).toBool();
 }
@@ -120,7 +105,7 @@ bool TestHostileNames::load(const QString& iso)
 bool TestHostileNames::extractTo(const QString& destination, bool* succeeded, QString* message)
 {
     QSignalSpy ended(m_Page, &CPage2::extractionEnded);
-    ModalAnswerer answerer({typePath(destination), ModalAnswerer::clickButton("btnok")});
+    ModalAnswerer answerer({ModalAnswerer::typePath(destination), ModalAnswerer::clickButton("btnok")});
     m_Page->OnExtract();
     const bool done = TestSupport::waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 120000);
     *succeeded = done && ended.at(0).at(0).toBool();

@@ -59,22 +59,6 @@ QStringList tableNames(QTableWidget* table)
     return names;
 }
 
-// Types the whole path into the file dialog's name field and accepts it.
-ModalAnswerer::Answer typePath(const QString& path)
-{
-    return [path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (!dialog)
-            return false;
-        QTimer::singleShot(0, dialog, [dialog, path] {
-            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
-                edit->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        return true;
-    };
-}
-
 int rowOf(QTableWidget* table, const QString& name)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
@@ -165,7 +149,7 @@ void TestPage2::cleanup()
 bool TestPage2::load(const QString& iso)
 {
     QSignalSpy ended(m_Page, &CPage2::listingEnded);
-    ModalAnswerer answerer({typePath(iso)});
+    ModalAnswerer answerer({ModalAnswerer::typePath(iso)});
     QTest::mouseClick(m_Page->findChild<CImageButton*>("loadiso"), Qt::LeftButton);
     return TestSupport::waitUntil([&] { return ended.count() == 1; }, 30000) && ended.at(0).at(0).toBool();
 }
@@ -173,7 +157,7 @@ bool TestPage2::load(const QString& iso)
 bool TestPage2::extractTo(const QString& destination, bool* succeeded, QString* message)
 {
     QSignalSpy ended(m_Page, &CPage2::extractionEnded);
-    ModalAnswerer answerer({typePath(destination), ModalAnswerer::clickButton("btnok")});
+    ModalAnswerer answerer({ModalAnswerer::typePath(destination), ModalAnswerer::clickButton("btnok")});
     m_Page->OnExtract();
     const bool done = TestSupport::waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 30000);
     if (succeeded)
@@ -545,7 +529,7 @@ void TestPage2::unreadableFilesEndTheBusyState()
     QVERIFY(load(m_Iso));
     const QString bad = TestSupport::writeFile(TestSupport::freshDir("bad") + "/bad.iso", content);
     QSignalSpy ended(m_Page, &CPage2::listingEnded);
-    ModalAnswerer answerer({typePath(bad), ModalAnswerer::clickButton("btnok")});
+    ModalAnswerer answerer({ModalAnswerer::typePath(bad), ModalAnswerer::clickButton("btnok")});
     m_Page->OnLoadISO();
     QVERIFY(TestSupport::waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 30000));
     QVERIFY(!ended.at(0).at(0).toBool());
@@ -608,7 +592,7 @@ void TestPage2::stopLeavesThePageUsable()
     tick("big.bin");
     QSignalSpy ended(m_Page, &CPage2::extractionEnded);
     const QString dest = TestSupport::freshDir("dest-stop");
-    ModalAnswerer answerer({typePath(dest)});
+    ModalAnswerer answerer({ModalAnswerer::typePath(dest)});
     m_Page->OnExtract();
     QVERIFY(m_Page->isExtracting());
     QVERIFY(!m_Page->isEnabled());

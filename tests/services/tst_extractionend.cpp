@@ -70,14 +70,14 @@ private:
         page.show();
         QSignalSpy listed(&page, &CPage2::listingEnded);
         {
-            ModalAnswerer answerer({EditImages::typePath(iso)});
+            ModalAnswerer answerer({ModalAnswerer::typePath(iso)});
             page.OnLoadISO();
             if (!waitUntil([&] { return listed.count() == 1; }, 30000))
                 return false;
         }
         page.slotSelectAll(true);
         QSignalSpy ended(&page, &CPage2::extractionEnded);
-        ModalAnswerer answerer({EditImages::typePath(freshDir("extracted")), ModalAnswerer::clickButton("btnok")});
+        ModalAnswerer answerer({ModalAnswerer::typePath(freshDir("extracted")), ModalAnswerer::clickButton("btnok")});
         page.OnExtract();
         waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 30000);
         *message = answerer.lastText();

@@ -72,7 +72,7 @@ void startExtract(MainWindow& window, const QString& folder, HeldExtraction& hel
     page->OpenImage(folder + "/image.iso");
     waitUntil([&] { return listed.count() == 1; }, 30000);
     tickAll(page);
-    new ModalAnswerer({EditImages::typePath(folder + "/dest")}, page);
+    new ModalAnswerer({ModalAnswerer::typePath(folder + "/dest")}, page);
     QTimer::singleShot(0, page, [page] { page->OnExtract(); });
     *ready = [&held] { return held.isAt(HeldExtraction::End); };
 }

@@ -3,12 +3,7 @@
 #include "TestSupport.h"
 #include "services/Util.h"
 
-#include <QDialogButtonBox>
 #include <QElapsedTimer>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -178,25 +173,6 @@ QStringList contentListing(const QString& iso)
     }
     entries.sort();
     return entries;
-}
-
-ModalAnswerer::Answer typePath(const QString& path)
-{
-    return [path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        auto* edit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-        auto* box = dialog ? dialog->findChild<QDialogButtonBox*>("buttonBox") : nullptr;
-        if (!edit || !box)
-            return false;
-        QTimer::singleShot(0, dialog, [edit, box, path] {
-            edit->setText(path);
-            for (QAbstractButton* button : box->buttons()) {
-                if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
-                    QTest::mouseClick(button, Qt::LeftButton);
-            }
-        });
-        return true;
-    };
 }
 
 QString bootSerialOutput(const QString& iso, const QString& expected, int timeoutMs, bool hardDisk)

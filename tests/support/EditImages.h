@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ModalAnswerer.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -46,10 +44,6 @@ QStringList jolietNames(const QString& iso);
 // sorted.
 QStringList contentListing(const QString& iso);
 
-// Answers a file dialog by typing the full path into its name field and
-// pressing its accept button, as a user may; works before the dialog has
-// listed the folder.
-ModalAnswerer::Answer typePath(const QString& path);
 
 // Boots the image in QEMU until the text appears on the serial port or the
 // time runs out; returns what the serial port printed.

@@ -36,7 +36,7 @@ bool EditPageDriver::startLoad(CPage4* page, const QString& iso)
     // Changes made to the image loaded before are given up.
     if (page->isModified())
         answerer.add(ModalAnswerer::clickButton("btndiscard", "SaveChangesDialog"));
-    answerer.add(EditImages::typePath(iso));
+    answerer.add(ModalAnswerer::typePath(iso));
     page->OnLoadISO();
     return waitUntil([&] { return page->isListed(); }, 30000);
 }
@@ -57,7 +57,7 @@ QStringList EditPageDriver::save(CPage4* page, const QString& output)
 
 QList<ModalAnswerer::Answer> EditPageDriver::chooseOutput(const QString& output)
 {
-    QList<ModalAnswerer::Answer> answers{EditImages::typePath(output)};
+    QList<ModalAnswerer::Answer> answers{ModalAnswerer::typePath(output)};
     if (QFileInfo::exists(output)) {
         answers << [](QWidget* modal) {
             auto* question = qobject_cast<QMessageBox*>(modal);

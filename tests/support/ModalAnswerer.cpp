@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 ModalAnswerer::ModalAnswerer(QList<Answer> answers, QObject* parent)
@@ -154,5 +155,24 @@ ModalAnswerer::Answer ModalAnswerer::typeAndAccept(const QString& text)
             return false;
         edit->setText(text);
         return clickButton("btnok")(modal);
+    };
+}
+
+ModalAnswerer::Answer ModalAnswerer::typePath(const QString& path)
+{
+    return [path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        auto* edit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        auto* box = dialog ? dialog->findChild<QDialogButtonBox*>("buttonBox") : nullptr;
+        if (!edit || !box)
+            return false;
+        QTimer::singleShot(0, dialog, [edit, box, path] {
+            edit->setText(path);
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        return true;
     };
 }

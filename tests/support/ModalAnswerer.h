@@ -40,6 +40,10 @@ public:
     static Answer chooseFile(const QString& path);
     static Answer chooseFiles(const QStringList& paths);
     static Answer cancelFileDialog();
+    // Types the full path into a file dialog's name field and presses its
+    // accept button, as a user may; works before the dialog has listed
+    // the folder.
+    static Answer typePath(const QString& path);
     // Types a text into the dialog's line edit and clicks its OK button.
     static Answer typeAndAccept(const QString& text);
 

@@ -232,6 +232,7 @@ void CPage4::OnUnzipFinished()
     top->setIcon(0, folderIcon());
     top->setExpanded(true);
     m_CurrentItem = &m_Tree.m_Root;
+    markNamesMissingOnDisk({}); // the unpacking may have ended first
     RefreshTable();
     if (m_ListThread) {
         m_ListThread->release();
@@ -419,25 +420,34 @@ void CPage4::OnExtractFinished()
     m_ExtractFailed = !ArchiveTool::extractionSucceeded(result, m_ExtractErrors);
     if (m_Boot.hasCatalog())
         m_FileCopy->AddTask(workFolder() + kBootPseudoFolder, QString(), CFileCopy::Delete);
-    if (!m_ExtractFailed) {
-        QSet<QString> renamedTo;
-        for (const FileOp& op : qAsConst(m_PendingOps)) {
-            if (op.type == CFileCopy::Rename)
-                renamedTo.insert(op.destination);
-        }
-        markEntriesMissingOnDisk(&m_Tree.m_Root, renamedTo);
-        RefreshTable();
+    QSet<QString> renamedTo;
+    for (const FileOp& op : qAsConst(m_PendingOps)) {
+        if (op.type == CFileCopy::Rename)
+            renamedTo.insert(op.destination);
     }
     for (const FileOp& op : m_PendingOps)
         m_FileCopy->AddTask(op.source, op.destination, op.type);
     m_PendingOps.clear();
     m_ExtractThread->release();
     m_ExtractThread = nullptr;
+    if (markNamesMissingOnDisk(renamedTo))
+        RefreshTable();
     qDebug() << "CPage4::OnExtractFinished() is called!!";
     if (m_ExtractFailed)
         Util::ShowError(tr("The image could not be unpacked completely (%1). Saving it now would leave "
                            "files out; please load the image again or check the free disk space.")
                             .arg(unpackingFailure(result)));
+}
+
+// Marks the entries whose listed name names no unpacked file, once both
+// the listing and a successful unpacking have ended (either may end
+// first); returns whether it did.
+bool CPage4::markNamesMissingOnDisk(const QSet<QString>& renamedTo)
+{
+    if (!isListed() || isExtracting() || m_ExtractFailed)
+        return false;
+    markEntriesMissingOnDisk(&m_Tree.m_Root, renamedTo);
+    return true;
 }
 
 // The archive tool lists a line feed in a name as "_" but unpacks it as

@@ -118,6 +118,7 @@ private:
     QTreeWidgetItem* treeItemOf(Item* item) const;
     bool refuseOutsidePath(const Item* entry);
     bool refuseUnhandled(const Item* entry);
+    bool markNamesMissingOnDisk(const QSet<QString>& renamedTo);
     void markEntriesMissingOnDisk(Item* folder, const QSet<QString>& renamedTo);
     static bool takesFromImage(const QList<Item*>& entries);
     void appendAddedRow(const Item& entry);

@@ -6,6 +6,7 @@
 #include "extract/ExtractPlacer.h"
 #include "widgets/FolderView.h"
 #include "extract/ListingFailure.h"
+#include "extract/SameNamedFiles.h"
 #include "services/ArchiveProgress.h"
 #include "services/ArchiveTool.h"
 #include "services/CRunCommandThread.h"
@@ -16,6 +17,7 @@
 #include "widgets/CProgressDialog.h"
 #include "widgets/GerneralDialog.h"
 #include "widgets/NoFocusDelegate.h"
+#include "widgets/ReplaceFileDialog.h"
 #include "widgets/SCheckBoxHeaderView.h"
 
 #include <QCursor>
@@ -319,11 +321,13 @@ bool CPage2::StartExtraction(const QString& destination)
         !m_CurrentItem || m_CurrentItem->m_Path.isEmpty() ? QString() : m_CurrentItem->m_Path + "/";
     ExtractArguments arguments(m_IsoPath, prefix);
     m_Refused.clear();
+    QList<const Item*> entries;
     for (int row : FolderView::CheckedRows(ui->list)) {
         const Item* entry = m_CurrentItem ? m_CurrentItem->m_Children.value(row) : nullptr;
         if (!entry)
             continue;
         if (entry->CanBeHandled() && ArchiveTool::canListLiterally(entry->m_Path)) {
+            entries << entry;
             arguments.AddName(entry->GetName());
             excludeStrayEntries(*entry, arguments);
         } else {
@@ -334,6 +338,10 @@ bool CPage2::StartExtraction(const QString& destination)
         Util::ShowError(ExtractOutcome::Refused(m_Refused));
         return false;
     }
+    // Asked before anything is made in the destination, so that Cancel
+    // leaves it as it was.
+    if (!askAboutSameNamedFiles(entries, destination))
+        return false;
     // The list of entries lies in the program's own folder, never in the
     // destination.
     m_ListFile.reset(new QTemporaryFile(Util::GetTempDir() + "/extract-XXXXXX.list"));
@@ -378,6 +386,23 @@ bool CPage2::StartExtraction(const QString& destination)
     m_ProgressDialog->show();
     m_ExtractThread->start(QThread::InheritPriority);
     return true;
+}
+
+bool CPage2::askAboutSameNamedFiles(const QList<const Item*>& entries, const QString& destination)
+{
+    m_ReplaceChoices = ReplaceChoices();
+    const QStringList sameNamed = SameNamedFiles::Find(entries, destination);
+    return m_ReplaceChoices.Ask(sameNamed, [this](const QString& shownPath, int remaining) {
+        ReplaceFileDialog question(this);
+        question.SetFile(shownPath, remaining);
+        ReplaceChoices::Reply reply;
+        const int choice = question.exec();
+        reply.answer = choice == ReplaceFileDialog::Replace ? ReplaceChoices::Replace
+                       : choice == ReplaceFileDialog::Skip  ? ReplaceChoices::Skip
+                                                            : ReplaceChoices::Cancel;
+        reply.applyToAll = question.ApplyToAll();
+        return reply;
+    });
 }
 
 // Entries below a ticked folder whose names would not stay where the
@@ -442,6 +467,7 @@ void CPage2::OnExtractFinished()
         return;
     }
     ExtractPlacer placer(m_StagingDir, m_CurrentPrefix, m_DestDir);
+    placer.SetReplaceChoices(m_ReplaceChoices);
     const bool placed = placer.Place(m_SelectedNames);
     const bool removed = placer.RemoveStaging();
     QStringList failure;
@@ -449,19 +475,20 @@ void CPage2::OnExtractFinished()
         failure << ExtractOutcome::Refused(m_Refused);
     if (!placed)
         failure << ExtractOutcome::PlacementFailure(placer, m_DestDir, removed ? QString() : m_StagingDir);
-    FinishExtraction(failure.isEmpty(), failure.join("\n"));
+    FinishExtraction(failure.isEmpty(), failure.join("\n"), placer.Kept());
 }
 
-void CPage2::FinishExtraction(bool succeeded, const QString& failure)
+void CPage2::FinishExtraction(bool succeeded, const QString& failure, const QStringList& kept)
 {
     setEnabled(true);
     m_ProgressDialog->hide();
+    const QString keptText = kept.isEmpty() ? QString() : "\n" + ExtractOutcome::Kept(kept);
     if (succeeded) {
         Util::WriteLog("Extract files successfully :" + m_DestDir);
-        Util::ShowOpen(tr("Extract files successfully."), m_DestDir);
+        Util::ShowOpen(tr("Extract files successfully.") + keptText, m_DestDir);
     } else {
         Util::WriteLog("Extract files failed :" + m_DestDir);
-        Util::ShowError(failure);
+        Util::ShowError(failure + keptText);
     }
     emit extractionEnded(succeeded);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/CTree.h"
+#include "extract/ReplaceChoices.h"
 #include "model/ListingReader.h"
 #include "widgets/ImageDialog.h"
 
@@ -86,7 +87,8 @@ private:
     void SetListingBusy(bool busy);
     void ClearViews();
     bool StartExtraction(const QString& destination);
-    void FinishExtraction(bool succeeded, const QString& failure);
+    bool askAboutSameNamedFiles(const QList<const Item*>& entries, const QString& destination);
+    void FinishExtraction(bool succeeded, const QString& failure, const QStringList& kept = {});
     void excludeStrayEntries(const Item& folder, ExtractArguments& arguments);
     static bool writeListFile(QTemporaryFile* file, const QByteArray& text);
 
@@ -100,6 +102,8 @@ private:
     QStringList m_ExtractErrors;
     // Ticked entries left out of the run (Item::CanBeHandled).
     QStringList m_Refused;
+    // What the user chose for files the destination already holds.
+    ReplaceChoices m_ReplaceChoices;
     // The entries named to the tool, for the run's length.
     std::unique_ptr<QTemporaryFile> m_ListFile;
     std::unique_ptr<QTemporaryFile> m_ExcludeFile;

@@ -56,6 +56,18 @@ QString ExtractOutcome::Refused(const QStringList& paths)
         .arg(shown.join(", "));
 }
 
+QString ExtractOutcome::Kept(const QStringList& paths)
+{
+    const int shownCount = 3;
+    QStringList shown;
+    for (const QString& path : paths.mid(0, shownCount))
+        shown << "\"" + native(path) + "\"";
+    QString list = shown.join(", ");
+    if (paths.size() > shownCount)
+        list = tr("%1 and %2 more").arg(list).arg(paths.size() - shownCount);
+    return tr("Your files of the same names were kept: %1.").arg(list);
+}
+
 QString ExtractOutcome::PlacementFailure(const ExtractPlacer& placer, const QString& destDir, const QString& keptIn)
 {
     QStringList parts;

@@ -22,6 +22,9 @@ public:
     // Names the entries that were left out because their names could lead
     // outside the destination or are not the files' names on disk.
     static QString Refused(const QStringList& paths);
+    // Names the files of the destination that the user chose to keep
+    // (the first few, with how many more).
+    static QString Kept(const QStringList& paths);
     // Empty when every entry was placed.
     static QString PlacementFailure(const ExtractPlacer& placer, const QString& destDir, const QString& keptIn);
 };

@@ -61,7 +61,9 @@ void ExtractPlacer::place(const QString& source, const QString& target, const QS
 {
     const Kind sourceKind = kindOf(source);
     const Kind targetKind = kindOf(target);
-    if (targetKind == Kind::None || (sourceKind == Kind::File && targetKind == Kind::File)) {
+    if (sourceKind == Kind::File && targetKind == Kind::File && !m_Choices.ShouldReplace(shownPath)) {
+        m_Kept << shownPath;
+    } else if (targetKind == Kind::None || (sourceKind == Kind::File && targetKind == Kind::File)) {
         if (!renameOver(source, target))
             m_NotPlaced << shownPath;
     } else if (sourceKind == Kind::Folder && targetKind == Kind::Folder) {

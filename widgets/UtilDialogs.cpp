@@ -61,6 +61,7 @@ void Util::ShowError(const QString& text)
 void Util::ShowOpen(const QString& text, const QString& folder)
 {
     CommDialog dialog;
+    dialog.SetAllowWarp();
     dialog.SetText(text);
     dialog.SetOpen(folder);
     dialog.exec();

@@ -348,6 +348,14 @@ Geben Sie das Administratorpasswort ein:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Diese Einträge wurden nicht entpackt, weil ihre Namen im Abbild keine Dateinamen im Zielordner sein können (etwa &quot;..&quot;, ein Name mit &quot;/&quot; oder ein Name, der kein lesbarer Text ist): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Ihre gleichnamigen Dateien wurden behalten: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Geben Sie das Administratorpasswort ein:</translation>
     <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>Der Zielordner enthält bereits „%1“. Durch die Datei aus dem Image ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Für alle übernehmen</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,14 @@ Enter the administrator password:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Your files of the same names were kept: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Enter the administrator password:</translation>
     <message>
         <source>Save File</source>
         <translation>Save File</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Apply to all</translation>
     </message>
 </context>
 <context>

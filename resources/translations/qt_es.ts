@@ -348,6 +348,14 @@ Introduzca la contraseña de administrador:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Estas entradas no se extrajeron porque sus nombres en la imagen no pueden ser nombres de archivos en la carpeta de destino (como &quot;..&quot;, un nombre que contiene &quot;/&quot; o un nombre que no es texto legible): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Se conservaron sus archivos con los mismos nombres: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Introduzca la contraseña de administrador:</translation>
     <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>La carpeta de destino ya contiene «%1». ¿Desea reemplazarlo por el archivo de la imagen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Aplicar a todos</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,14 @@ Saisissez le mot de passe administrateur :</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Ces entrées n&apos;ont pas été extraites, car leurs noms dans l&apos;image ne peuvent pas être des noms de fichiers dans le dossier de destination (par exemple &quot;..&quot;, un nom contenant &quot;/&quot; ou un nom qui n&apos;est pas du texte lisible) : %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Vos fichiers portant les mêmes noms ont été conservés : %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Saisissez le mot de passe administrateur :</translation>
     <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>Le dossier de destination contient déjà « %1 ». Le remplacer par le fichier de l’image ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Appliquer à tous</translation>
     </message>
 </context>
 <context>

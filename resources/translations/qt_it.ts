@@ -348,6 +348,14 @@ Inserisci la password di amministratore:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Queste voci non sono state estratte perché i loro nomi nell&apos;immagine non possono essere nomi di file nella cartella di destinazione (come &quot;..&quot;, un nome che contiene &quot;/&quot; o un nome che non è testo leggibile): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altri %2</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>I tuoi file con gli stessi nomi sono stati mantenuti: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Inserisci la password di amministratore:</translation>
     <message>
         <source>Save File</source>
         <translation>Salva file</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>La cartella di destinazione contiene già «%1». Sostituirlo con il file dell’immagine?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Applica a tutti</translation>
     </message>
 </context>
 <context>

@@ -347,6 +347,14 @@ Enter the administrator password:</source>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>これらの項目は展開されませんでした。イメージ内の名前を展開先フォルダーのファイル名にできないためです（&quot;..&quot;、&quot;/&quot; を含む名前、テキストとして読めない名前など）：%1。</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 ほか %2 件</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>同じ名前のファイルはそのまま残しました: %1。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -994,6 +1002,29 @@ Enter the administrator password:</source>
     <message>
         <source>Save File</source>
         <translation>ファイルを保存</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>保存先のフォルダには既に「%1」があります。イメージ内のファイルで置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>すべてに適用</translation>
     </message>
 </context>
 <context>

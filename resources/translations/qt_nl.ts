@@ -348,6 +348,14 @@ Voer het beheerderswachtwoord in:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Deze items zijn niet uitgepakt, omdat hun namen in de image geen bestandsnamen in de doelmap kunnen zijn (zoals &quot;..&quot;, een naam met &quot;/&quot; of een naam die geen leesbare tekst is): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Uw bestanden met dezelfde namen zijn behouden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Voer het beheerderswachtwoord in:</translation>
     <message>
         <source>Save File</source>
         <translation>Bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>De doelmap bevat al ‘%1’. Wilt u het vervangen door het bestand uit de image?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Overslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Op alles toepassen</translation>
     </message>
 </context>
 <context>

@@ -349,6 +349,14 @@ Wprowadź hasło administratora:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Te elementy nie zostały wypakowane, ponieważ ich nazwy w obrazie nie mogą być nazwami plików w folderze docelowym (na przykład &quot;..&quot;, nazwa zawierająca &quot;/&quot; lub nazwa, która nie jest czytelnym tekstem): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 i jeszcze %2</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Twoje pliki o tych samych nazwach zostały zachowane: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -998,6 +1006,29 @@ Wprowadź hasło administratora:</translation>
     <message>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>Folder docelowy zawiera już „%1”. Zastąpić go plikiem z obrazu?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomiń</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Zastosuj do wszystkich</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,14 @@ Introduza a senha de administrador:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Estas entradas não foram extraídas porque os seus nomes na imagem não podem ser nomes de ficheiros na pasta de destino (como &quot;..&quot;, um nome que contém &quot;/&quot; ou um nome que não é texto legível): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Seus arquivos com os mesmos nomes foram mantidos: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Introduza a senha de administrador:</translation>
     <message>
         <source>Save File</source>
         <translation>Salvar arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>A pasta de destino já contém “%1”. Deseja substituí-lo pelo arquivo da imagem?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Aplicar a todos</translation>
     </message>
 </context>
 <context>

@@ -349,6 +349,14 @@ Enter the administrator password:</source>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>Эти элементы не были извлечены, так как их имена в образе не могут быть именами файлов в папке назначения (например, &quot;..&quot;, имя с &quot;/&quot; или имя, не являющееся читаемым текстом): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 и ещё %2</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Ваши файлы с теми же именами сохранены: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -998,6 +1006,29 @@ Enter the administrator password:</source>
     <message>
         <source>Save File</source>
         <translation>Сохранить файл</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>В папке назначения уже есть «%1». Заменить его файлом из образа?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропустить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Применить ко всем</translation>
     </message>
 </context>
 <context>

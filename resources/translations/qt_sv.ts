@@ -348,6 +348,14 @@ Ange administratörslösenordet:</translation>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>De här posterna extraherades inte, eftersom deras namn i avbilden inte kan vara filnamn i målmappen (till exempel &quot;..&quot;, ett namn som innehåller &quot;/&quot; eller ett namn som inte är läsbar text): %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 och %2 till</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>Dina filer med samma namn behölls: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -996,6 +1004,29 @@ Ange administratörslösenordet:</translation>
     <message>
         <source>Save File</source>
         <translation>Spara fil</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>Målmappen innehåller redan ”%1”. Vill du ersätta den med filen från avbildningen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersätt</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Hoppa över</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>Tillämpa på alla</translation>
     </message>
 </context>
 <context>

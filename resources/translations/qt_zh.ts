@@ -347,6 +347,14 @@ Enter the administrator password:</source>
         <source>These entries were not extracted, because their names in the image cannot be names of files in the destination folder (such as &quot;..&quot;, a name holding &quot;/&quot; or a name that is not readable text): %1.</source>
         <translation>这些条目未被提取，因为它们在映像中的名称不能用作目标文件夹中的文件名（例如 &quot;..&quot;、含有 &quot;/&quot; 的名称或无法读取为文本的名称）：%1。</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 及另外 %2 个</translation>
+    </message>
+    <message>
+        <source>Your files of the same names were kept: %1.</source>
+        <translation>已保留您的同名文件：%1。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -994,6 +1002,29 @@ Enter the administrator password:</source>
     <message>
         <source>Save File</source>
         <translation>保存文件</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFileDialog</name>
+    <message>
+        <source>The destination folder already holds &quot;%1&quot;. Replace it with the file from the image?</source>
+        <translation>目标文件夹中已有“%1”。要用镜像中的文件替换它吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>全部应用</translation>
     </message>
 </context>
 <context>

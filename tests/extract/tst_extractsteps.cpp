@@ -39,7 +39,10 @@ class TestExtractSteps : public QObject
 private slots:
     void argumentsInOrderWithPrefix();
     void placerMovesFilesAndFoldersToTheTop();
+    void placerReplacesFilesAndMergesFolders_data();
     void placerReplacesFilesAndMergesFolders();
+    void choicesAskUntilOneAppliesToAll_data();
+    void choicesAskUntilOneAppliesToAll();
     void placerKeepsConflictsInStaging();
     void placerReportsWhatWasNotExtracted();
     void placerNeverFollowsLinksWhenCleaningUp();
@@ -82,8 +85,19 @@ void TestExtractSteps::placerMovesFilesAndFoldersToTheTop()
     QCOMPARE(treeOf(flat), QStringList({"top=t"}));
 }
 
+void TestExtractSteps::placerReplacesFilesAndMergesFolders_data()
+{
+    QTest::addColumn<bool>("replaceAll");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("the user chose to replace all") << true << QStringList{};
+    // As for files that appear while the tool runs: nobody was asked.
+    QTest::newRow("nobody was asked") << false << QStringList{"file1", "F/inner"};
+}
+
 void TestExtractSteps::placerReplacesFilesAndMergesFolders()
 {
+    QFETCH(bool, replaceAll);
+    QFETCH(QStringList, kept);
     const QString dest = TestSupport::freshDir("placer-merge");
     TestSupport::writeFile(dest + "/file1", "user's old");
     TestSupport::writeFile(dest + "/A/mine", "user's own");
@@ -94,10 +108,61 @@ void TestExtractSteps::placerReplacesFilesAndMergesFolders()
     TestSupport::writeFile(stage + "/A/B/F/inner", "new inner");
     TestSupport::writeFile(stage + "/A/B/F/deep/x", "new x");
     ExtractPlacer placer(stage, "A/B", dest);
+    ReplaceChoices choices;
+    if (replaceAll)
+        choices.ReplaceAll();
+    placer.SetReplaceChoices(choices);
     QVERIFY(placer.Place({"file1", "F"}));
+    QCOMPARE(placer.Kept(), kept);
     QVERIFY(placer.RemoveStaging());
     QCOMPARE(treeOf(dest), QStringList({"A/", "A/mine=user's own", "F/", "F/deep/", "F/deep/x=new x",
-                                        "F/inner=new inner", "F/keep=user's keep", "file1=new"}));
+                                        replaceAll ? "F/inner=new inner" : "F/inner=user's inner",
+                                        "F/keep=user's keep", replaceAll ? "file1=new" : "file1=user's old"}));
+}
+
+void TestExtractSteps::choicesAskUntilOneAppliesToAll_data()
+{
+    // replies: "replace"/"skip"/"cancel", "+all" for "Apply to all".
+    QTest::addColumn<QStringList>("replies");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QStringList>("replaced");
+    QTest::newRow("one by one") << QStringList{"replace", "skip", "replace", "skip"} << 4 << false
+                                << QStringList{"a", "c"};
+    QTest::newRow("replace all from the second") << QStringList{"skip", "replace+all"} << 2 << false
+                                                 << QStringList{"b", "c", "d", "unasked"};
+    QTest::newRow("skip all") << QStringList{"skip+all"} << 1 << false << QStringList{};
+    QTest::newRow("replace then skip all") << QStringList{"replace", "skip+all"} << 2 << false
+                                           << QStringList{"a"};
+    QTest::newRow("cancel at the second") << QStringList{"replace", "cancel"} << 2 << true << QStringList{"a"};
+}
+
+void TestExtractSteps::choicesAskUntilOneAppliesToAll()
+{
+    QFETCH(QStringList, replies);
+    QFETCH(int, asked);
+    QFETCH(bool, cancelled);
+    QFETCH(QStringList, replaced);
+    const QStringList paths{"a", "b", "c", "d"};
+    QList<int> remainingSeen;
+    ReplaceChoices choices;
+    const bool went = choices.Ask(paths, [&](const QString& path, int remaining) {
+        remainingSeen << remaining;
+        const QString reply = replies.value(paths.indexOf(path));
+        const QString answer = reply.section('+', 0, 0);
+        return ReplaceChoices::Reply{answer == "replace" ? ReplaceChoices::Replace
+                                     : answer == "skip"  ? ReplaceChoices::Skip
+                                                         : ReplaceChoices::Cancel,
+                                     reply.endsWith("+all")};
+    });
+    QCOMPARE(went, !cancelled);
+    QCOMPARE(remainingSeen.size(), asked);
+    QCOMPARE(remainingSeen.first(), 3);
+    QStringList shouldReplace;
+    for (const QString& path : paths + QStringList{"unasked"})
+        if (choices.ShouldReplace(path))
+            shouldReplace << path;
+    QCOMPARE(shouldReplace, replaced);
 }
 
 void TestExtractSteps::placerKeepsConflictsInStaging()

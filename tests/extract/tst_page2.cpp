@@ -86,7 +86,8 @@ private slots:
     void withoutTicksShowsTheNotice();
     void extractsFromTheRoot();
     void extractsFromTwoLevelsDownToTheTop();
-    void sameNamedEntriesEndAsFromTheRoot();
+    void sameNamedFilesAreReplacedOnlyAsChosen_data();
+    void sameNamedFilesAreReplacedOnlyAsChosen();
     void entriesOfTheOtherKindAreKept();
     void onlyTickedEntriesReachTheDestination();
     void namesWithBlanksAndOutsideAscii();
@@ -103,7 +104,8 @@ private slots:
 
 private:
     bool load(const QString& iso);
-    bool extractTo(const QString& destination, bool* succeeded = nullptr, QString* message = nullptr);
+    bool extractTo(const QString& destination, bool* succeeded = nullptr, QString* message = nullptr,
+                   const QList<ModalAnswerer::Answer>& questions = {});
     void enter(const QString& folderName);
     void tick(const QString& name);
 
@@ -154,12 +156,21 @@ bool TestPage2::load(const QString& iso)
     return TestSupport::waitUntil([&] { return ended.count() == 1; }, 30000) && ended.at(0).at(0).toBool();
 }
 
-bool TestPage2::extractTo(const QString& destination, bool* succeeded, QString* message)
+bool TestPage2::extractTo(const QString& destination, bool* succeeded, QString* message,
+                          const QList<ModalAnswerer::Answer>& questions)
 {
     QSignalSpy ended(m_Page, &CPage2::extractionEnded);
-    ModalAnswerer answerer({ModalAnswerer::typePath(destination), ModalAnswerer::clickButton("btnok")});
+    ModalAnswerer answerer({ModalAnswerer::typePath(destination)});
+    for (const ModalAnswerer::Answer& answer : questions)
+        answerer.add(answer);
+    // Only the final message: a question nobody expected is not answered by it.
+    answerer.add(ModalAnswerer::clickButton("btnok", "CommDialog"));
+    answerer.closeUnexpected();
     m_Page->OnExtract();
-    const bool done = TestSupport::waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 30000);
+    const bool done = TestSupport::waitUntil([&] { return ended.count() == 1 && answerer.allAnswered(); }, 30000)
+                      && answerer.unexpected().isEmpty();
+    if (!answerer.unexpected().isEmpty())
+        qWarning() << "unexpected dialogs:" << answerer.unexpected();
     if (succeeded)
         *succeeded = done && ended.at(0).at(0).toBool();
     if (message)
@@ -364,25 +375,83 @@ void TestPage2::extractsFromTwoLevelsDownToTheTop()
                                            "file1=" + QByteArray("file1 two levels down").toHex()}));
 }
 
-void TestPage2::sameNamedEntriesEndAsFromTheRoot()
+void TestPage2::sameNamedFilesAreReplacedOnlyAsChosen_data()
 {
+    // answers: one per question, "+all" ticks "Apply to all" first;
+    // "readme" replaces only the readme and skips the others.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("replace, apply to all") << QStringList{"btnok+all"} << QStringList{};
+    QTest::newRow("skip, apply to all") << QStringList{"btnskip+all"}
+                                        << QStringList{"file1", "readme.txt", "G/g.txt"};
+    QTest::newRow("one by one") << QStringList{"readme", "readme", "readme"} << QStringList{"file1", "G/g.txt"};
+    QTest::newRow("cancel") << QStringList{"btncancel"} << QStringList{};
+}
+
+// The ticked entries of A/B meet three same-named files of the user's; a
+// folder named like one of them is merged into, and the rest of the
+// destination is never touched.
+void TestPage2::sameNamedFilesAreReplacedOnlyAsChosen()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, kept);
     QVERIFY(load(m_Iso));
     enter("A");
     enter("B");
     tick("file1");
+    tick("readme.txt");
     tick("G");
     const QString dest = TestSupport::freshDir("dest-same-names");
-    TestSupport::writeFile(dest + "/file1", "the user's old file1");
+    const QMap<QString, QByteArray> fromImage{
+        {"file1", "file1 two levels down"}, {"readme.txt", "readme two levels down"}, {"G/g.txt", "g in A/B/G"}};
+    for (const QString& path : fromImage.keys())
+        TestSupport::writeFile(dest + "/" + path, "the user's " + path.toUtf8());
     TestSupport::writeFile(dest + "/G/mine.txt", "the user's own file in G");
     TestSupport::writeFile(dest + "/A/keep.txt", "the user's folder named like the image's top folder");
+    const QStringList before = contentOf(dest);
+
+    const bool cancelled = answers == QStringList{"btncancel"};
+    QList<ModalAnswerer::Answer> questions;
+    for (const QString& answer : answers) {
+        if (answer.endsWith("+all"))
+            questions << ModalAnswerer::clickButton("applytoall", "ReplaceFileDialog");
+        if (answer == "readme") {
+            questions << [](QWidget* modal) {
+                auto* label = modal->findChild<QLabel*>("label");
+                const bool readme = label && label->text().contains("readme.txt");
+                return ModalAnswerer::clickButton(readme ? "btnok" : "btnskip", "ReplaceFileDialog")(modal);
+            };
+        } else {
+            questions << ModalAnswerer::clickButton(answer.section('+', 0, 0), "ReplaceFileDialog");
+        }
+    }
+    if (cancelled) {
+        // Nothing is started, so no message follows.
+        QSignalSpy ended(m_Page, &CPage2::extractionEnded);
+        ModalAnswerer answerer({ModalAnswerer::typePath(dest), questions.first()});
+        answerer.closeUnexpected();
+        m_Page->OnExtract();
+        QVERIFY(ended.count() == 1 && !ended.at(0).at(0).toBool());
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), QStringList());
+        QCOMPARE(contentOf(dest), before);
+        return;
+    }
     bool succeeded = false;
-    QVERIFY(extractTo(dest, &succeeded));
-    QVERIFY(succeeded);
-    QCOMPARE(contentOf(dest),
-             QStringList({"A/", "A/keep.txt=" + QByteArray("the user's folder named like the image's top folder").toHex(),
-                          "G/", "G/g.txt=" + QByteArray("g in A/B/G").toHex(),
-                          "G/mine.txt=" + QByteArray("the user's own file in G").toHex(),
-                          "file1=" + QByteArray("file1 two levels down").toHex()}));
+    QString message;
+    QVERIFY(extractTo(dest, &succeeded, &message, questions));
+    QVERIFY2(succeeded, qPrintable(message));
+    for (const QString& path : fromImage.keys()) {
+        const QByteArray expected = kept.contains(path) ? "the user's " + path.toUtf8() : fromImage.value(path);
+        QCOMPARE(TestSupport::readFile(dest + "/" + path), expected);
+    }
+    QCOMPARE(TestSupport::readFile(dest + "/G/mine.txt"), QByteArray("the user's own file in G"));
+    QCOMPARE(QDir(dest).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList({"A", "file1", "G", "readme.txt"}));
+    QCOMPARE(QDir(dest + "/A").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.txt"});
+    QCOMPARE(message.contains("kept"), !kept.isEmpty());
+    for (const QString& path : kept)
+        QVERIFY2(message.contains("\"" + path + "\""), qPrintable(message));
 }
 
 void TestPage2::entriesOfTheOtherKindAreKept()
@@ -563,7 +632,9 @@ void TestPage2::toolErrorsAreNotReportedAsSuccess()
     setrlimit(RLIMIT_FSIZE, &limited);
     bool succeeded = true;
     QString message;
-    const bool done = extractTo(dest, &succeeded, &message);
+    // The user chose to replace the leaf: a failed run replaces nothing.
+    const bool done =
+        extractTo(dest, &succeeded, &message, {ModalAnswerer::clickButton("btnok", "ReplaceFileDialog")});
     setrlimit(RLIMIT_FSIZE, &original);
     std::signal(SIGXFSZ, SIG_DFL);
     QVERIFY(done);

@@ -7,6 +7,7 @@
 #include "widgets/CProgressDialog.h"
 #include "widgets/CommDialog.h"
 #include "widgets/GerneralDialog.h"
+#include "widgets/ReplaceFileDialog.h"
 #include "widgets/SaveChangesDialog.h"
 
 #include <QCoreApplication>
@@ -93,6 +94,14 @@ QUILLMERE_SCREENSHOT(save_changes_dialog, 105)
                                                           "before going on?")
                          .arg("ipxe.iso"));
     shots.saveDialog(question, "dialog-save-changes");
+}
+
+// Extracting into a folder that already holds a file of the same name.
+QUILLMERE_SCREENSHOT(replace_file_question, 108)
+{
+    ReplaceFileDialog question;
+    question.SetFile("isolinux/isolinux.cfg", 4);
+    shots.saveDialog(question, "dialog-replace-file");
 }
 
 // The question before a file behind a boot entry is deleted.

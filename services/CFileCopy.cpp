@@ -56,13 +56,17 @@ CFileCopy::~CFileCopy()
 {
     stop();
     wait();
+    // The worker's last accesses ended with its unlock; taking the lock
+    // orders them before the members are destroyed (QThread::wait() does
+    // too, through a futex lock that ThreadSanitizer cannot see).
+    CLocker locker(m_Mutex);
 }
 
 void CFileCopy::AddTask(const QString& source, const QString& destination, int type)
 {
     CLocker locker(m_Mutex);
     m_Tasks.append(Task{type, source, destination, m_NextId++, -1});
-    m_Wake.wakeAll();
+    m_Wake.notify_all();
 }
 
 void CFileCopy::RemoveTask(const QString& source)
@@ -174,7 +178,7 @@ void CFileCopy::stop()
 {
     CLocker locker(m_Mutex);
     m_Stop = true;
-    m_Wake.wakeAll();
+    m_Wake.notify_all();
 }
 
 // Ends the task in progress and picks the next one in one locked step, so
@@ -185,7 +189,7 @@ std::optional<CFileCopy::Task> CFileCopy::takeNextTask()
     CLocker locker(m_Mutex);
     m_Current.reset();
     while (m_Tasks.isEmpty() && !m_Stop)
-        m_Wake.wait(&m_Mutex);
+        m_Wake.wait(m_Mutex);
     if (m_Stop)
         return std::nullopt;
     m_Copied = 0;

@@ -3,11 +3,11 @@
 #include "services/FileReport.h"
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 
 // A worker thread that carries out file tasks one after the other, first in
@@ -78,8 +78,8 @@ private:
     static QString target(const Task& task);
     void measureSources();
 
-    QMutex m_Mutex;
-    QWaitCondition m_Wake;
+    std::mutex m_Mutex; // guards everything below but m_Copied
+    std::condition_variable_any m_Wake;
     QList<Task> m_Tasks;          // waiting tasks
     std::optional<Task> m_Current; // the task in progress, out of RemoveTask's reach
     QList<Failure> m_Failures;

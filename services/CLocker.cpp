@@ -1,8 +1,6 @@
 #include "services/CLocker.h"
 
-#include <QMutex>
-
-CLocker::CLocker(QMutex& mutex)
+CLocker::CLocker(std::mutex& mutex)
     : m_Mutex(mutex)
 {
     Lock();

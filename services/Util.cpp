@@ -9,9 +9,9 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QMutex>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <mutex>
 
 std::atomic<qint64> Util::copyedsize{0};
 QMap<QString, QIcon> Util::m_Icons;
@@ -53,8 +53,10 @@ void Util::WriteLog(const QString& message)
 {
     if (!IsLogEnabled())
         return;
-    static QMutex mutex;
-    QMutexLocker locker(&mutex);
+    // Written from the runners' worker threads too; a std::mutex, whose
+    // locking ThreadSanitizer sees.
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> locker(mutex);
     const QString time = QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss");
     QFile log(GetTempDir() + "/log.txt");
     if (!log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Text))

@@ -5,7 +5,8 @@
 #include "services/Util.h"
 
 #include <QDir>
-#include <QMutex>
+#include <mutex>
+#include <thread>
 
 class TestFileCopy : public QObject
 {
@@ -39,20 +40,28 @@ QString TestFileCopy::bigFile(const QString& dir, qint64 size)
 
 void TestFileCopy::lockerLocksUnlocksAndRelocks()
 {
-    QMutex mutex;
+    std::mutex mutex;
+    // Asked from another thread: a std::mutex may not be tried by its holder.
+    const auto freeElsewhere = [&mutex] {
+        bool taken = false;
+        std::thread([&] {
+            taken = mutex.try_lock();
+            if (taken)
+                mutex.unlock();
+        }).join();
+        return taken;
+    };
     {
         CLocker locker(mutex);
         QVERIFY(locker.IsLocked());
-        QVERIFY(!mutex.tryLock());
+        QVERIFY(!freeElsewhere());
         locker.Unlock();
         QVERIFY(!locker.IsLocked());
-        QVERIFY(mutex.tryLock());
-        mutex.unlock();
+        QVERIFY(freeElsewhere());
         locker.Lock();
-        QVERIFY(!mutex.tryLock());
+        QVERIFY(!freeElsewhere());
     }
-    QVERIFY(mutex.tryLock()); // released at the end of the scope
-    mutex.unlock();
+    QVERIFY(freeElsewhere()); // released at the end of the scope
 }
 
 void TestFileCopy::copiesFilesAndFoldersInOrder()

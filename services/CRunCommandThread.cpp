@@ -52,6 +52,12 @@ CRunCommandThread::~CRunCommandThread()
     if (isRunning())
         terminate();
     wait();
+    // The worker's last access is its store of m_bRunning in endRun();
+    // reading it orders the worker's accesses before the members are
+    // destroyed where ThreadSanitizer sees it (wait() orders them through
+    // a futex lock, which it cannot see).
+    const bool ended = !m_bRunning;
+    Q_UNUSED(ended)
 }
 
 void CRunCommandThread::SetRunCmd(const QString& program, const QStringList& args)
@@ -295,10 +301,7 @@ void CRunCommandThread::onReadOutput()
             QStringList logged;
             splitPiece(bytes, logging, &logged);
         }
-        const int serial = m_WorkerSerial;
-        QMetaObject::invokeMethod(
-            m_InterfaceContext.get(), [this, serial, bytes] { deliverBytes(serial, bytes); },
-            Qt::QueuedConnection);
+        post(Piece{m_WorkerSerial, {}, bytes});
         return;
     }
     QStringList lines;
@@ -311,9 +314,34 @@ void CRunCommandThread::onReadOutput()
     }
     if (lines.isEmpty())
         return;
-    const int serial = m_WorkerSerial;
-    QMetaObject::invokeMethod(
-        m_InterfaceContext.get(), [this, serial, lines] { deliverLines(serial, lines); }, Qt::QueuedConnection);
+    post(Piece{m_WorkerSerial, lines, {}});
+}
+
+void CRunCommandThread::post(Piece piece)
+{
+    {
+        std::lock_guard<std::mutex> locker(m_PiecesMutex);
+        m_Pieces.append(std::move(piece));
+    }
+    QMetaObject::invokeMethod(m_InterfaceContext.get(), [this] { receivePiece(); }, Qt::QueuedConnection);
+}
+
+// Interface thread. One piece per call, the oldest: a call that runs while
+// a handler of the piece before waits in an event loop of its own comes
+// behind it, so that the lines keep their order.
+void CRunCommandThread::receivePiece()
+{
+    Piece piece;
+    {
+        std::lock_guard<std::mutex> locker(m_PiecesMutex);
+        if (m_Pieces.isEmpty())
+            return;
+        piece = m_Pieces.takeFirst();
+    }
+    if (piece.lines.isEmpty())
+        deliverBytes(piece.serial, piece.bytes);
+    else
+        deliverLines(piece.serial, piece.lines);
 }
 
 void CRunCommandThread::splitPiece(const QByteArray& bytes, bool logging, QStringList* lines)

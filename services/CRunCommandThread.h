@@ -101,6 +101,15 @@ private:
     bool waitForToolEnd();
     void stopTool();
     void splitPiece(const QByteArray& bytes, bool logging, QStringList* lines);
+    // Output on its way to the interface thread, with the number of its
+    // run: the worker adds a piece and posts one receivePiece() for it.
+    struct Piece {
+        int serial = 0;
+        QStringList lines;
+        QByteArray bytes;
+    };
+    void post(Piece piece);
+    void receivePiece();
     void deliverLines(int serial, const QStringList& lines);
     void deliverBytes(int serial, const QByteArray& bytes);
     void drainLines();
@@ -129,6 +138,10 @@ private:
     QByteArray m_UndeliveredBytes;   // interface thread only
     bool m_Draining = false;         // interface thread only
     bool m_FinishPending = false;    // interface thread only
+    // The pieces go through a lock rather than inside the posted call:
+    // ThreadSanitizer sees this lock, not the one of Qt's event queue.
+    std::mutex m_PiecesMutex;
+    QList<Piece> m_Pieces;           // guarded by m_PiecesMutex
     mutable std::mutex m_ResultMutex; // std::mutex: visible to ThreadSanitizer
     RunResult m_Result;
 };

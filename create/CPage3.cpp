@@ -378,7 +378,8 @@ bool CPage3::waitForStaging()
     while (m_FileCopy->IsBusy() && !m_StopRequested) {
         const qint64 left = m_FileCopy->GetLeftTaskBytes();
         m_ProgressDialog->SetValue(int(qBound<qint64>(0, total - left, total) / 1024));
-        EventWait::upTo(100, [this] { return !m_FileCopy->IsBusy() || m_StopRequested; });
+        EventWait::upTo(100, [this] { return !m_FileCopy->IsBusy() || m_StopRequested; }, m_FileCopy,
+                        &CFileCopy::Drained);
         Util::WriteLog(QString("CPage3::OnCreate total %1 left %2").arg(total).arg(left));
     }
     m_Waiting = false;

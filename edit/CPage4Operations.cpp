@@ -175,7 +175,8 @@ bool CPage4::waitForCopier()
         const qint64 left = qMax<qint64>(0, m_FileCopy->GetLeftTaskBytes());
         if (total > 0)
             m_ProgressDialog->SetValue(int((total - left) / 1024));
-        EventWait::upTo(100, [this] { return m_bStop || !m_FileCopy->IsBusy(); });
+        EventWait::upTo(100, [this] { return m_bStop || !m_FileCopy->IsBusy(); }, m_FileCopy,
+                        &CFileCopy::Drained);
         qDebug() << "CPage4::OnCreate" << total << left;
     }
     return !m_bStop;

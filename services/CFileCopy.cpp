@@ -181,13 +181,12 @@ void CFileCopy::stop()
     m_Wake.notify_all();
 }
 
-// Ends the task in progress and picks the next one in one locked step, so
-// that no reader ever sees a waiting task counted against the bytes of the
-// one before it.
+// Picks the next task and resets the count of written bytes in one locked
+// step, so that no reader ever sees a waiting task counted against the
+// bytes of the one before it.
 std::optional<CFileCopy::Task> CFileCopy::takeNextTask()
 {
     CLocker locker(m_Mutex);
-    m_Current.reset();
     while (m_Tasks.isEmpty() && !m_Stop)
         m_Wake.wait(m_Mutex);
     if (m_Stop)
@@ -200,10 +199,20 @@ std::optional<CFileCopy::Task> CFileCopy::takeNextTask()
 void CFileCopy::run()
 {
     // The stop flag is read under the lock only, in takeNextTask().
-    while (const std::optional<Task> task = takeNextTask())
+    while (const std::optional<Task> task = takeNextTask()) {
         keepOutcome(*task, perform(*task));
+        // Outside the lock: a receiver in this thread may ask IsBusy().
+        if (endTask())
+            emit Drained();
+    }
+}
+
+// The task in progress stops counting as such; true when none waits.
+bool CFileCopy::endTask()
+{
     CLocker locker(m_Mutex);
     m_Current.reset();
+    return m_Tasks.isEmpty();
 }
 
 QString CFileCopy::target(const Task& task)

@@ -12,8 +12,8 @@
 
 // A worker thread that carries out file tasks one after the other, first in
 // first out, while the user goes on working. Owners poll GetLeftTaskBytes()
-// for progress and IsBusy() to know when the queue has drained, then read
-// the failures of the tasks they waited for.
+// for progress and IsBusy() to know when the queue has drained (Drained()
+// says so at once), then read the failures of the tasks they waited for.
 class CFileCopy : public QThread
 {
     Q_OBJECT
@@ -59,6 +59,11 @@ public:
     // Ends the worker after the task in progress; waiting tasks stay undone.
     void stop();
 
+signals:
+    // From the worker thread, when it has carried out the last waiting
+    // task: IsBusy() is false by then, and the task's failure is kept.
+    void Drained();
+
 protected:
     void run() override;
 
@@ -72,6 +77,7 @@ private:
     };
 
     std::optional<Task> takeNextTask();
+    bool endTask();
     FileReport perform(const Task& task);
     void keepOutcome(const Task& task, const FileReport& report);
     static qint64 sourceBytes(const Task& task);

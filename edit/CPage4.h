@@ -10,6 +10,7 @@
 #include "model/ListingReader.h"
 #include "widgets/ImageDialog.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QPoint>
 #include <memory>
@@ -153,6 +154,7 @@ private:
     QString m_PartialPath;
     QStringList m_SaveArguments;
     QStringList m_SaveOutput;
+    QElapsedTimer m_SaveProgressShown; // when the bar last took mkisofs's value
     std::unique_ptr<WorkFolder> m_WorkFolder;
     BootLayout m_Boot;
     VolumeIdentity m_Volume;

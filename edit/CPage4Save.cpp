@@ -19,6 +19,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// mkisofs reports each hundredth of its work; a bar repainted for each
+// report costs the save processor time that nobody sees.
+const int kProgressStepMs = 100;
+
+} // namespace
+
 void CPage4::OnSave()
 {
     if (m_IsoPath.isEmpty()) {
@@ -105,6 +113,7 @@ void CPage4::runSave(const QString& output)
 void CPage4::startSaveStep(const QString& program, const QStringList& arguments)
 {
     m_SaveOutput.clear();
+    m_SaveProgressShown.invalidate();
     m_CreateThread = new CRunCommandThread(nullptr);
     connect(m_CreateThread, &CRunCommandThread::standoutputline, this, &CPage4::OnCreateOutput);
     connect(m_CreateThread, &CRunCommandThread::sigfinished, this, &CPage4::OnCreateFinished);
@@ -118,8 +127,15 @@ void CPage4::OnCreateOutput(QString line)
         return;
     qDebug() << "CPage3::OnCreateOutput" << line;
     m_SaveOutput.append(line);
-    if (const std::optional<int> value = MkisofsProgress::value(line))
-        m_ProgressDialog->SetValue(*value);
+    const std::optional<int> value = MkisofsProgress::value(line);
+    if (!value)
+        return;
+    // The bar follows at most every tenth of a second, and shows the end at once.
+    if (m_SaveProgressShown.isValid() && !m_SaveProgressShown.hasExpired(kProgressStepMs) &&
+        *value < MkisofsProgress::Top)
+        return;
+    m_ProgressDialog->SetValue(*value);
+    m_SaveProgressShown.start();
 }
 
 void CPage4::OnCreateFinished()

@@ -21,6 +21,7 @@ private slots:
     void leftBytesCountEverythingQueuedLessWhatIsWritten();
     void twoCopiersCountTheirOwnBytes();
     void failuresNameThePathUntilTakenOrRemoved();
+    void drainedComesWhenIdleWithTheFailuresKept();
     void stopWhileIdleEndsAtOnce();
     void stopDuringALongCopyEndsAfterThatCopy();
 
@@ -222,6 +223,35 @@ void TestFileCopy::failuresNameThePathUntilTakenOrRemoved()
     QCOMPARE(copier.TakeFailures(1).first().report.path, dst + "/none");
     QCOMPARE(copier.TakeFailures().first().target, dst + "/missing.txt");
     QCOMPARE(copier.FailureCount(), 0);
+}
+
+// A page's wait ends at Drained(): by then the copier must be idle and the
+// last task's failure kept, or the page would wait on or miss the failure.
+void TestFileCopy::drainedComesWhenIdleWithTheFailuresKept()
+{
+    const QString dir = TestSupport::freshDir("drained");
+    TestSupport::writeFile(dir + "/a.txt", "a");
+    CFileCopy copier;
+    std::mutex mutex;
+    QList<QPair<bool, int>> seen; // busy and failures, as each Drained() found them
+    connect(
+        &copier, &CFileCopy::Drained, &copier,
+        [&] {
+            const QPair<bool, int> state(copier.IsBusy(), copier.FailureCount());
+            CLocker locker(mutex);
+            seen.append(state);
+        },
+        Qt::DirectConnection);
+    copier.AddTask(dir + "/a.txt", dir + "/b.txt", CFileCopy::Copy);
+    copier.AddTask(dir + "/b.txt", QString(), CFileCopy::Delete);
+    copier.AddTask(dir + "/missing.txt", dir + "/c.txt", CFileCopy::Copy);
+    QVERIFY(TestSupport::waitUntil([&] {
+        CLocker locker(mutex);
+        return !seen.isEmpty() && seen.last().second == 1;
+    }));
+    CLocker locker(mutex);
+    for (const auto& state : qAsConst(seen))
+        QVERIFY(!state.first);
 }
 
 void TestFileCopy::stopWhileIdleEndsAtOnce()

@@ -39,6 +39,8 @@ CRunCommandThread::CRunCommandThread(QObject*)
     : QThread(nullptr), m_InterfaceContext(new QObject)
 {
     connect(this, &QThread::finished, m_InterfaceContext.get(), [this] { onThreadFinished(); });
+    connect(this, &CRunCommandThread::piecewaiting, m_InterfaceContext.get(), [this] { receivePiece(); },
+            Qt::QueuedConnection);
     std::lock_guard<std::mutex> locker(runnersMutex());
     runners().append(this);
 }
@@ -261,12 +263,9 @@ void CRunCommandThread::endRun(const RunResult& result, bool notify)
     // Back to the interface thread, where release() and the next start()
     // find it once this thread has ended.
     moveToThread(QCoreApplication::instance()->thread());
-    if (notify && !m_TerminateRequested) {
-        // Raised in the interface thread, behind the lines already posted.
-        const int serial = m_WorkerSerial;
-        QMetaObject::invokeMethod(
-            m_InterfaceContext.get(), [this, serial] { raiseFinished(serial); }, Qt::QueuedConnection);
-    }
+    // Raised in the interface thread, behind the lines already posted.
+    if (notify && !m_TerminateRequested)
+        post(Piece{m_WorkerSerial, {}, {}, true});
     m_bRunning = false;
 }
 
@@ -323,7 +322,7 @@ void CRunCommandThread::post(Piece piece)
         std::lock_guard<std::mutex> locker(m_PiecesMutex);
         m_Pieces.append(std::move(piece));
     }
-    QMetaObject::invokeMethod(m_InterfaceContext.get(), [this] { receivePiece(); }, Qt::QueuedConnection);
+    emit piecewaiting(QPrivateSignal());
 }
 
 // Interface thread. One piece per call, the oldest: a call that runs while
@@ -338,7 +337,9 @@ void CRunCommandThread::receivePiece()
             return;
         piece = m_Pieces.takeFirst();
     }
-    if (piece.lines.isEmpty())
+    if (piece.finished)
+        raiseFinished(piece.serial);
+    else if (piece.lines.isEmpty())
         deliverBytes(piece.serial, piece.bytes);
     else
         deliverLines(piece.serial, piece.lines);

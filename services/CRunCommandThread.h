@@ -83,6 +83,9 @@ signals:
     void standoutputbytes(QByteArray bytes);
     void sigfinished();
     void terminateprocess();
+    // Raised in the worker for each piece it posts; reaches receivePiece()
+    // in the interface thread.
+    void piecewaiting(QPrivateSignal);
 
 protected:
     void run() override;
@@ -101,12 +104,14 @@ private:
     bool waitForToolEnd();
     void stopTool();
     void splitPiece(const QByteArray& bytes, bool logging, QStringList* lines);
-    // Output on its way to the interface thread, with the number of its
-    // run: the worker adds a piece and posts one receivePiece() for it.
+    // Output, or the end of the run, on its way to the interface thread,
+    // with the number of its run: the worker adds a piece and raises one
+    // piecewaiting() for it.
     struct Piece {
         int serial = 0;
         QStringList lines;
         QByteArray bytes;
+        bool finished = false;
     };
     void post(Piece piece);
     void receivePiece();
@@ -138,7 +143,8 @@ private:
     QByteArray m_UndeliveredBytes;   // interface thread only
     bool m_Draining = false;         // interface thread only
     bool m_FinishPending = false;    // interface thread only
-    // The pieces go through a lock rather than inside the posted call:
+    // The pieces go through a lock rather than inside a posted call, and
+    // the constructor connects piecewaiting() in the interface thread:
     // ThreadSanitizer sees this lock, not the one of Qt's event queue.
     std::mutex m_PiecesMutex;
     QList<Piece> m_Pieces;           // guarded by m_PiecesMutex

@@ -10,12 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-enum class Kind { None, File, Folder };
-
-// Symbolic links count as files: they are replaced, never followed.
-Kind kindOf(const QString& path)
+ExtractPlacer::Kind ExtractPlacer::KindOf(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isSymLink())
@@ -24,8 +19,6 @@ Kind kindOf(const QString& path)
         return Kind::None;
     return info.isDir() ? Kind::Folder : Kind::File;
 }
-
-} // namespace
 
 ExtractPlacer::ExtractPlacer(const QString& stagingDir, const QString& prefix, const QString& destDir)
     : m_StagingDir(stagingDir), m_Prefix(prefix), m_DestDir(destDir)
@@ -48,7 +41,7 @@ bool ExtractPlacer::Place(const QStringList& names)
             continue;
         }
         const QString source = m_StagingDir + "/" + m_Prefix + name;
-        if (kindOf(source) == Kind::None) {
+        if (KindOf(source) == Kind::None) {
             m_Missing << name;
             continue;
         }
@@ -59,8 +52,8 @@ bool ExtractPlacer::Place(const QStringList& names)
 
 void ExtractPlacer::place(const QString& source, const QString& target, const QString& shownPath)
 {
-    const Kind sourceKind = kindOf(source);
-    const Kind targetKind = kindOf(target);
+    const Kind sourceKind = KindOf(source);
+    const Kind targetKind = KindOf(target);
     if (sourceKind == Kind::File && targetKind == Kind::File && !m_Choices.ShouldReplace(shownPath)) {
         m_Kept << shownPath;
     } else if (targetKind == Kind::None || (sourceKind == Kind::File && targetKind == Kind::File)) {

@@ -18,6 +18,11 @@ class ExtractPlacer
 public:
     ExtractPlacer(const QString& stagingDir, const QString& prefix, const QString& destDir);
 
+    // What a path holds; a symbolic link counts as a file: it is replaced,
+    // never followed.
+    enum class Kind { None, File, Folder };
+    static Kind KindOf(const QString& path);
+
     void SetReplaceChoices(const ReplaceChoices& choices) { m_Choices = choices; }
 
     // Places each name (an entry of the folder prefix of the image).

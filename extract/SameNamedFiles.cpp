@@ -1,8 +1,7 @@
 #include "extract/SameNamedFiles.h"
 
+#include "extract/ExtractPlacer.h"
 #include "model/Item.h"
-
-#include <QFileInfo>
 
 QStringList SameNamedFiles::Find(const QList<const Item*>& entries, const QString& destDir)
 {
@@ -15,16 +14,16 @@ QStringList SameNamedFiles::Find(const QList<const Item*>& entries, const QStrin
 void SameNamedFiles::collect(const Item& entry, const QString& shownPath, const QString& destDir,
                              QStringList* found)
 {
-    if (entry.m_Unhandled || !Item::IsPlainName(entry.GetName()))
+    if (!entry.CanBeHandled())
         return;
-    const QFileInfo target(destDir + "/" + shownPath);
+    const ExtractPlacer::Kind target = ExtractPlacer::KindOf(destDir + "/" + shownPath);
     if (!entry.m_IsDir) {
-        if (target.isSymLink() || (target.exists() && !target.isDir()))
+        if (target == ExtractPlacer::Kind::File)
             *found << shownPath;
         return;
     }
-    // A link is never followed, so only a real folder is merged into.
-    if (target.isSymLink() || !target.isDir())
+    // Only a real folder is merged into; a link is never followed.
+    if (target != ExtractPlacer::Kind::Folder)
         return;
     for (const Item* child : entry.m_Children)
         collect(*child, shownPath + "/" + child->GetName(), destDir, found);

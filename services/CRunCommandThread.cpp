@@ -54,12 +54,11 @@ CRunCommandThread::~CRunCommandThread()
     if (isRunning())
         terminate();
     wait();
-    // The worker's last access is its store of m_bRunning in endRun();
-    // reading it orders the worker's accesses before the members are
+    // The worker's last access is its store of m_bRunning in endRun(); an
+    // acquiring load orders the worker's accesses before the members are
     // destroyed where ThreadSanitizer sees it (wait() orders them through
     // a futex lock, which it cannot see).
-    const bool ended = !m_bRunning;
-    Q_UNUSED(ended)
+    m_bRunning.load(std::memory_order_acquire);
 }
 
 void CRunCommandThread::SetRunCmd(const QString& program, const QStringList& args)
